@@ -1,0 +1,35 @@
+# Wine environment for running the Windows binaries; sourced, not run.
+# Uses a private 32-bit prefix outside the repo and one virtual desktop named "shell",
+# so the program and the test driver see each other's windows.
+. "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+export WINEPREFIX=${WALLPAPER_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/wallpaper-wine}
+export WINEARCH=win32
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+WINE_DESKTOP_SIZE=${WINE_DESKTOP_SIZE:-1024x768}
+
+# Starts a private Xvfb when asked to (or when there is no display) and exports DISPLAY.
+wine_start_xvfb() {
+  local n=${WALLPAPER_XVFB_DISPLAY:-97}
+  if [ ! -e "/tmp/.X11-unix/X$n" ]; then
+    Xvfb ":$n" -screen 0 "${WINE_DESKTOP_SIZE}x24" -nolisten tcp >/dev/null 2>&1 &
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  fi
+  export DISPLAY=":$n"
+}
+
+# Creates the prefix once; later calls only make sure the virtual desktop is set.
+wine_prepare_prefix() {
+  if [ ! -f "$WINEPREFIX/.wallpaper-ready" ]; then
+    log "creating Wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    timeout 120 wineboot -i >/dev/null 2>&1 </dev/null || true
+    timeout 60 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1 </dev/null
+    timeout 60 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d "$WINE_DESKTOP_SIZE" /f >/dev/null 2>&1 </dev/null
+    timeout 30 wineserver -w || true
+    touch "$WINEPREFIX/.wallpaper-ready"
+  fi
+}
+
+wine_stop() { timeout 20 wineserver -k >/dev/null 2>&1 || true; }
