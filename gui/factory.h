@@ -27,6 +27,9 @@ struct FormArgs {
 
 enum class LabelLook { Plain, WhiteBold };
 
+// What a picture shows before it is given one: nothing, or the glossy band of the headers.
+enum class PictureLook { Empty, Band };
+
 struct FileDialogArgs {
   std::string name;
   const Form* owner = nullptr;
@@ -40,15 +43,17 @@ class Factory {
   virtual std::unique_ptr<Panel> panel(const ControlArgs& args) = 0;
   virtual std::unique_ptr<Button> button(const ControlArgs& args) = 0;
   virtual std::unique_ptr<Label> label(const ControlArgs& args, LabelLook look) = 0;
-  virtual std::unique_ptr<Picture> picture(const ControlArgs& args) = 0;
+  virtual std::unique_ptr<Picture> picture(const ControlArgs& args, PictureLook look) = 0;
   virtual std::unique_ptr<ListBox> listBox(const ControlArgs& args) = 0;
   virtual std::unique_ptr<SpinEdit> spinEdit(const ControlArgs& args, int minimum, int maximum) = 0;
   virtual std::unique_ptr<ProgressBar> progressBar(const ControlArgs& args, int maximum) = 0;
   virtual std::unique_ptr<Timer> timer(Form& owner, const std::string& name) = 0;
   virtual std::unique_ptr<PopupMenu> popupMenu(Form& owner, const std::string& name) = 0;
-  // Items join their menu in the order they are made; an empty text makes a separator.
+  // Items join their menu in the order they are made; an empty text makes a separator. The
+  // command id is what the item sends to its window when chosen.
   virtual std::unique_ptr<MenuItem> menuItem(PopupMenu& menu, const std::string& name,
-                                             const std::string& text, bool isDefault = false) = 0;
+                                             const std::string& text, int commandId,
+                                             bool isDefault = false) = 0;
   virtual std::unique_ptr<FileDialog> fileDialog(const FileDialogArgs& args) = 0;
   virtual std::unique_ptr<NotifyIcon> notifyIcon(Form& owner, const std::string& hint,
                                                  PopupMenu& menu) = 0;

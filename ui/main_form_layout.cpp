@@ -3,6 +3,7 @@
 
 #include "core/app_texts.h"
 #include "core/cp1251.h"
+#include "ui/command_ids.h"
 #include "ui/main_form.h"
 
 using gui::ControlArgs;
@@ -22,8 +23,8 @@ void TMainForm::createControls() {
   };
 
   pnl_left = factory_.panel(at("pnl_left", w, {0, 0, 125, 360}));
-  Image3 = factory_.picture(at("Image3", pnl_left.get(), {0, 0, 125, 34}));
-  Image2 = factory_.picture(at("Image2", pnl_left.get(), {24, 0, 78, 76}));
+  Image3 = factory_.picture(at("Image3", pnl_left.get(), {0, 0, 125, 34}), gui::PictureLook::Band);
+  Image2 = factory_.picture(at("Image2", pnl_left.get(), {24, 0, 78, 76}), gui::PictureLook::Empty);
   btn_list = factory_.button(at("btn_list", pnl_left.get(), {12, kListButtonTop, 101, 25}));
   btn_files = factory_.button(at("btn_files", pnl_left.get(), {12, kFilesButtonTop, 101, 25}));
   btn_wallpapers =
@@ -40,7 +41,7 @@ void TMainForm::createControls() {
   SpnEdt_Min->setValue(10);
 
   pnl_right = factory_.panel(at("pnl_right", w, {564, 0, 125, 360}));
-  Image4 = factory_.picture(at("Image4", pnl_right.get(), {0, 0, 125, 34}));
+  Image4 = factory_.picture(at("Image4", pnl_right.get(), {0, 0, 125, 34}), gui::PictureLook::Band);
   btn_set = factory_.button(at("btn_set", pnl_right.get(), {12, 36, 103, 25}));
   lbl_pictsize =
       factory_.label(at("lbl_pictsize", pnl_right.get(), {13, 68, 100, 20}, "1280 x 1024"),
@@ -54,10 +55,13 @@ void TMainForm::createControls() {
                                  gui::LabelLook::WhiteBold);
 
   pnl_bottom = factory_.panel(at("pnl_bottom", w, {0, 360, 689, 34}));
-  img_bottom = factory_.picture(at("img_bottom", pnl_bottom.get(), {0, 0, 689, 34}));
+  img_bottom =
+      factory_.picture(at("img_bottom", pnl_bottom.get(), {0, 0, 689, 34}), gui::PictureLook::Band);
   pnl_center = factory_.panel(at("pnl_center", w, {125, 0, 439, 360}));
-  img_center = factory_.picture(at("img_center", pnl_center.get(), {0, 0, 439, 34}));
-  img_Preview = factory_.picture(at("img_Preview", pnl_center.get(), {0, 34, 439, 326}));
+  img_center =
+      factory_.picture(at("img_center", pnl_center.get(), {0, 0, 439, 34}), gui::PictureLook::Band);
+  img_Preview = factory_.picture(at("img_Preview", pnl_center.get(), {0, 34, 439, 326}),
+                                 gui::PictureLook::Empty);
 
   Tmr_ChangeWallpaper = factory_.timer(*w, "Tmr_ChangeWallpaper");
   Tmr_ChangeWallpaperTime = factory_.timer(*w, "Tmr_ChangeWallpaperTime");
@@ -79,45 +83,46 @@ void TMainForm::createControls() {
 
 void TMainForm::createMenus() {
   gui::Form& w = *window;
-  auto item = [this](gui::PopupMenu& menu, const char* name, const char* utf8,
+  auto item = [this](gui::PopupMenu& menu, const char* name, const char* utf8, CommandId id,
                      bool isDefault = false) {
-    return factory_.menuItem(menu, name, core::cp1251(utf8), isDefault);
+    return factory_.menuItem(menu, name, core::cp1251(utf8), id, isDefault);
   };
   pm_list = factory_.popupMenu(w, "pm_list");
-  pm_clear = item(*pm_list, "pm_clear", "Очистить");
-  pm_open = item(*pm_list, "pm_open", "Открыть...");
-  pm_save = item(*pm_list, "pm_save", "Сохранить");
-  pm_saveas = item(*pm_list, "pm_saveas", "Сохранить как...");
+  pm_clear = item(*pm_list, "pm_clear", "Очистить", kCmd_pm_clear);
+  pm_open = item(*pm_list, "pm_open", "Открыть...", kCmd_pm_open);
+  pm_save = item(*pm_list, "pm_save", "Сохранить", kCmd_pm_save);
+  pm_saveas = item(*pm_list, "pm_saveas", "Сохранить как...", kCmd_pm_saveas);
 
   pm_files = factory_.popupMenu(w, "pm_files");
-  pm_addfile = item(*pm_files, "pm_addfile", "Добавить файлы...");
-  pm_addfolder = item(*pm_files, "pm_addfolder", "Добавить папку...");
-  pm_delete = item(*pm_files, "pm_delete", "Удалить");
-  pm_delete_file = item(*pm_files, "pm_delete_file", "Удалить файл");
-  pm_info = item(*pm_files, "pm_info", "Свойства...");
-  pm_check = item(*pm_files, "pm_check", "Проверить файлы");
+  pm_addfile = item(*pm_files, "pm_addfile", "Добавить файлы...", kCmd_pm_addfile);
+  pm_addfolder = item(*pm_files, "pm_addfolder", "Добавить папку...", kCmd_pm_addfolder);
+  pm_delete = item(*pm_files, "pm_delete", "Удалить", kCmd_pm_delete);
+  pm_delete_file = item(*pm_files, "pm_delete_file", "Удалить файл", kCmd_pm_delete_file);
+  pm_info = item(*pm_files, "pm_info", "Свойства...", kCmd_pm_info);
+  pm_check = item(*pm_files, "pm_check", "Проверить файлы", kCmd_pm_check);
 
   pm_wallpapers = factory_.popupMenu(w, "pm_wallpapers");
-  pm_setwall = item(*pm_wallpapers, "pm_setwall", "Установить");
-  pm_backwall = item(*pm_wallpapers, "pm_backwall", "Предыдущая");
+  pm_setwall = item(*pm_wallpapers, "pm_setwall", "Установить", kCmd_pm_setwall);
+  pm_backwall = item(*pm_wallpapers, "pm_backwall", "Предыдущая", kCmd_pm_backwall);
   pm_backwall->setEnabled(false);
 
   pm_help = factory_.popupMenu(w, "pm_help");
-  pm_settings = item(*pm_help, "pm_settings", "Настройки...");
-  pm_sep = item(*pm_help, "pm_sep", "");
-  pm_contents = item(*pm_help, "pm_contents", "Вызов справки");
-  pm_homepage = item(*pm_help, "pm_homepage", "Домашняя страница...");
-  pm_update = item(*pm_help, "pm_update", "Проверить обновления...");
+  pm_settings = item(*pm_help, "pm_settings", "Настройки...", kCmd_pm_settings);
+  pm_sep = item(*pm_help, "pm_sep", "", kCmd_pm_sep);
+  pm_contents = item(*pm_help, "pm_contents", "Вызов справки", kCmd_pm_contents);
+  pm_homepage = item(*pm_help, "pm_homepage", "Домашняя страница...", kCmd_pm_homepage);
+  pm_update = item(*pm_help, "pm_update", "Проверить обновления...", kCmd_pm_update);
   pm_update->setEnabled(false);
-  pm_about = item(*pm_help, "pm_about", "О программе...");
+  pm_about = item(*pm_help, "pm_about", "О программе...", kCmd_pm_about);
 
   pm_tray = factory_.popupMenu(w, "pm_tray");
-  pm_Restore = item(*pm_tray, "pm_Restore", "Восстановить", true);
-  N1 = item(*pm_tray, "N1", "");
-  pm_delete2 = item(*pm_tray, "pm_delete2", "Удалить текущую обоину");
-  pm_delete2_file = item(*pm_tray, "pm_delete2_file", "Удалить файл текущей обоины");
-  N2 = item(*pm_tray, "N2", "");
-  pm_Exit = item(*pm_tray, "pm_Exit", "Выход");
+  pm_Restore = item(*pm_tray, "pm_Restore", "Восстановить", kCmd_pm_Restore, true);
+  N1 = item(*pm_tray, "N1", "", kCmd_N1);
+  pm_delete2 = item(*pm_tray, "pm_delete2", "Удалить текущую обоину", kCmd_pm_delete2);
+  pm_delete2_file =
+      item(*pm_tray, "pm_delete2_file", "Удалить файл текущей обоины", kCmd_pm_delete2_file);
+  N2 = item(*pm_tray, "N2", "", kCmd_N2);
+  pm_Exit = item(*pm_tray, "pm_Exit", "Выход", kCmd_pm_Exit);
 
   CoolTrayIcon = factory_.notifyIcon(w, "Varnok Wallpaper", *pm_tray);
 }

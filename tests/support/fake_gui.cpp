@@ -66,7 +66,7 @@ std::unique_ptr<gui::Label> Factory::label(const gui::ControlArgs& args, gui::La
   return label;
 }
 
-std::unique_ptr<gui::Picture> Factory::picture(const gui::ControlArgs& args) {
+std::unique_ptr<gui::Picture> Factory::picture(const gui::ControlArgs& args, gui::PictureLook) {
   return make<Picture>(args);
 }
 
@@ -92,7 +92,7 @@ std::unique_ptr<gui::PopupMenu> Factory::popupMenu(gui::Form&, const std::string
 }
 
 std::unique_ptr<gui::MenuItem> Factory::menuItem(gui::PopupMenu&, const std::string&,
-                                                 const std::string& text, bool) {
+                                                 const std::string& text, int, bool) {
   auto item = std::make_unique<MenuItem>();
   item->setText(text);
   return item;

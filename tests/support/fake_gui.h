@@ -137,7 +137,8 @@ class Factory : public gui::Factory {
   std::unique_ptr<gui::Panel> panel(const gui::ControlArgs& args) override;
   std::unique_ptr<gui::Button> button(const gui::ControlArgs& args) override;
   std::unique_ptr<gui::Label> label(const gui::ControlArgs& args, gui::LabelLook look) override;
-  std::unique_ptr<gui::Picture> picture(const gui::ControlArgs& args) override;
+  std::unique_ptr<gui::Picture> picture(const gui::ControlArgs& args,
+                                        gui::PictureLook look) override;
   std::unique_ptr<gui::ListBox> listBox(const gui::ControlArgs& args) override;
   std::unique_ptr<gui::SpinEdit> spinEdit(const gui::ControlArgs& args, int minimum,
                                           int maximum) override;
@@ -145,7 +146,8 @@ class Factory : public gui::Factory {
   std::unique_ptr<gui::Timer> timer(gui::Form& owner, const std::string& name) override;
   std::unique_ptr<gui::PopupMenu> popupMenu(gui::Form& owner, const std::string& name) override;
   std::unique_ptr<gui::MenuItem> menuItem(gui::PopupMenu& menu, const std::string& name,
-                                          const std::string& text, bool isDefault) override;
+                                          const std::string& text, int commandId,
+                                          bool isDefault) override;
   std::unique_ptr<gui::FileDialog> fileDialog(const gui::FileDialogArgs& args) override;
   std::unique_ptr<gui::NotifyIcon> notifyIcon(gui::Form& owner, const std::string& hint,
                                               gui::PopupMenu& menu) override;
