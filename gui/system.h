@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/profile_store.h"
 #include "gui/widgets.h"
@@ -43,11 +44,23 @@ class Application {
 // program goes on.
 void runGuarded(Application& app, const Handler& handler);
 
+// A text made of pieces of different kinds, such as a Russian message around a file name.
+struct TextPiece {
+  std::string bytes;
+  TextKind kind;
+};
+using MixedText = std::vector<TextPiece>;
+
 class System {
  public:
   virtual ~System() = default;
-  virtual int messageBox(const Form* owner, const std::string& text, const std::string& caption,
-                         unsigned flags, TextKind textKind) = 0;
+  // The caption is the application title, plain ASCII.
+  virtual int messageBox(const Form* owner, const MixedText& text, const std::string& caption,
+                         unsigned flags) = 0;
+  int messageBox(const Form* owner, const std::string& text, const std::string& caption,
+                 unsigned flags, TextKind textKind) {
+    return messageBox(owner, MixedText{{text, textKind}}, caption, flags);
+  }
   virtual std::string programPath() = 0;
   virtual bool fileExists(const std::string& path) = 0;  // false for a folder
   // Throws core::FileError("Cannot open file <path>").

@@ -199,10 +199,11 @@ void TMainForm::LstBx_WallpapersClick() {
     // Loading the picture and its size joins here with the picture readers.
     return;
   }
-  std::string warning =
-      MsgFile + " " + LstBx_Wallpapers->item(selected) + " " + MsgNotFoundUseCheck;
-  system_.messageBox(window.get(), warning, std::string(core::kAppTitle), gui::kMbIconWarning,
-                     gui::TextKind::SystemAnsi);
+  using gui::TextKind;
+  gui::MixedText warning{{MsgFile + " ", TextKind::Interface},
+                         {LstBx_Wallpapers->item(selected), TextKind::SystemAnsi},
+                         {" " + MsgNotFoundUseCheck, TextKind::Interface}};
+  system_.messageBox(window.get(), warning, std::string(core::kAppTitle), gui::kMbIconWarning);
 }
 
 void TMainForm::mm_ExitClick() {

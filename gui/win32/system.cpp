@@ -45,10 +45,12 @@ bool writeAll(HANDLE file, const std::string& bytes) {
 
 }  // namespace
 
-int System::messageBox(const gui::Form* owner, const std::string& text, const std::string& caption,
-                       unsigned flags, gui::TextKind textKind) {
-  return MessageBoxW(owner ? windowOf(owner) : nullptr, widen(text, textKind).c_str(),
-                     widen(caption, textKind).c_str(), flags);
+int System::messageBox(const gui::Form* owner, const gui::MixedText& text,
+                       const std::string& caption, unsigned flags) {
+  std::wstring wide;
+  for (const auto& piece : text) wide += widen(piece.bytes, piece.kind);
+  return MessageBoxW(owner ? windowOf(owner) : nullptr, wide.c_str(),
+                     widen(caption, gui::TextKind::SystemAnsi).c_str(), flags);
 }
 
 std::string System::programPath() {

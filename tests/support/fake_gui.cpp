@@ -109,9 +109,11 @@ std::unique_ptr<gui::NotifyIcon> Factory::notifyIcon(gui::Form&, const std::stri
   return std::make_unique<NotifyIcon>();
 }
 
-int System::messageBox(const gui::Form* owner, const std::string& text, const std::string& caption,
-                       unsigned flags, gui::TextKind) {
-  messageBoxes.push_back({text, caption, flags, owner != nullptr});
+int System::messageBox(const gui::Form* owner, const gui::MixedText& text,
+                       const std::string& caption, unsigned flags) {
+  std::string bytes;
+  for (const auto& piece : text) bytes += piece.bytes;
+  messageBoxes.push_back({bytes, caption, flags, owner != nullptr});
   if (answers.empty()) return gui::kIdOk;
   int answer = answers.front();
   answers.pop_front();

@@ -171,8 +171,9 @@ struct MessageBoxCall {
 
 class System : public gui::System, public core::ProfileStore {
  public:
-  int messageBox(const gui::Form* owner, const std::string& text, const std::string& caption,
-                 unsigned flags, gui::TextKind textKind) override;
+  using gui::System::messageBox;
+  int messageBox(const gui::Form* owner, const gui::MixedText& text, const std::string& caption,
+                 unsigned flags) override;
   std::string programPath() override { return programPath_; }
   bool fileExists(const std::string& path) override { return files.count(path) != 0; }
   std::string readFile(const std::string& path) override;
