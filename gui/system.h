@@ -63,6 +63,14 @@ class System {
   }
   virtual std::string programPath() = 0;
   virtual bool fileExists(const std::string& path) = 0;  // false for a folder
+  virtual bool folderExists(const std::string& path) = 0;
+  // The entries of a folder ("F\\" given) in the order the file system gives them, without
+  // "." and "..".
+  struct FolderEntry {
+    std::string name;
+    bool isFolder;
+  };
+  virtual std::vector<FolderEntry> listFolder(const std::string& folder) = 0;
   // Throws core::FileError("Cannot open file <path>").
   virtual std::string readFile(const std::string& path) = 0;
   // Writes beside the file and then replaces it, so a failed write leaves the old file whole.

@@ -53,6 +53,8 @@ void TMainForm::bindEvents() {
   window->onCloseQuery = [this] { return FormClose(); };
   window->onQueryEndSession = [this] { WMQueryEndSession(); };
   window->onHotKey = [this](int id) { WMHotKey(id); };
+  window->onDropFiles = [this](const std::vector<std::string>& paths) { WMDropFiles(paths); };
+  tmp_wallcount->onTimer = [this] { tmp_wallcountTimer(); };
   app_.onMinimize = [this] { ApplicationEventsMinimize(); };
 }
 

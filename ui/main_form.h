@@ -46,6 +46,11 @@ class TMainForm {
 
   void LstBx_WallpapersClick();
 
+  // Files, folders and list files dropped from the shell.
+  void WMDropFiles(const std::vector<std::string>& paths);
+  void ScanFolder(const std::string& folder);
+  void tmp_wallcountTimer();
+
   // The ends of the program's life.
   void mm_ExitClick();
   bool FormClose();
@@ -106,6 +111,7 @@ class TMainForm {
   // Replaces the whole list, keeping WallpaperPaths and the list box items index-parallel.
   void showList(std::vector<std::string> paths);
   void loadListFile(const std::string& path);
+  void appendEntry(const std::string& path);
   void writeList(const std::string& path);
   void setListControlsEnabled(bool enabled);
   void stopRotation();

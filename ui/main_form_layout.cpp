@@ -70,6 +70,7 @@ void TMainForm::createControls() {
   tmr_Fullscreen->setInterval(1000);
   tmp_wallcount = factory_.timer(*w, "tmp_wallcount");
   tmp_wallcount->setInterval(100);
+  tmp_wallcount->setEnabled(true);
   Tmr_Update = factory_.timer(*w, "Tmr_Update");
   Tmr_Update->setInterval(86400000);
 

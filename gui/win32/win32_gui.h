@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "gui/factory.h"
 #include "gui/system.h"
@@ -68,6 +69,8 @@ class System : public gui::System, public core::ProfileStore {
                  unsigned flags) override;
   std::string programPath() override;
   bool fileExists(const std::string& path) override;
+  bool folderExists(const std::string& path) override;
+  std::vector<FolderEntry> listFolder(const std::string& folder) override;
   std::string readFile(const std::string& path) override;
   void writeFile(const std::string& path, const std::string& bytes) override;
   std::uint32_t secondsNow() override;

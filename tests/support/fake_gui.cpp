@@ -120,6 +120,24 @@ int System::messageBox(const gui::Form* owner, const gui::MixedText& text,
   return answer;
 }
 
+bool System::folderExists(const std::string& path) {
+  const std::string prefix = path + "\\";
+  auto next = files.lower_bound(prefix);
+  return next != files.end() && next->first.compare(0, prefix.size(), prefix) == 0;
+}
+
+std::vector<gui::System::FolderEntry> System::listFolder(const std::string& folder) {
+  std::vector<FolderEntry> entries;
+  for (auto file = files.lower_bound(folder); file != files.end(); ++file) {
+    if (file->first.compare(0, folder.size(), folder) != 0) break;
+    std::string rest = file->first.substr(folder.size());
+    std::size_t slash = rest.find('\\');
+    FolderEntry entry{rest.substr(0, slash), slash != std::string::npos};
+    if (entries.empty() || entries.back().name != entry.name) entries.push_back(entry);
+  }
+  return entries;
+}
+
 std::string System::readFile(const std::string& path) {
   auto file = files.find(path);
   if (file == files.end() || unreadable.count(path)) {

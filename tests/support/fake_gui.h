@@ -176,6 +176,8 @@ class System : public gui::System, public core::ProfileStore {
                  unsigned flags) override;
   std::string programPath() override { return programPath_; }
   bool fileExists(const std::string& path) override { return files.count(path) != 0; }
+  bool folderExists(const std::string& path) override;
+  std::vector<FolderEntry> listFolder(const std::string& folder) override;
   std::string readFile(const std::string& path) override;
   void writeFile(const std::string& path, const std::string& bytes) override;
   std::uint32_t secondsNow() override { return clock; }
@@ -189,7 +191,7 @@ class System : public gui::System, public core::ProfileStore {
   std::string programPath_ = "C:\\Program\\wallpaper.exe";
   std::string iniPath = "C:\\Program\\wallpaper.ini";
   std::uint32_t clock = 1234;
-  std::map<std::string, std::string> files;
+  std::map<std::string, std::string> files;  // full path -> bytes; folders are implied
   std::set<std::string> unreadable;
   std::set<std::string> unwritable;
   // section -> key -> value, of the settings file only.
