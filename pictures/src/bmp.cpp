@@ -228,9 +228,10 @@ void decodeRle(ByteView pixels, const BmpHeader& h, PictureBuilder& out) {
   std::vector<uint8_t> row(size_t{h.size.width} * 4);
   for (uint32_t y = 0; y < h.size.height; ++y) {
     const uint32_t stored = h.topDown ? y : h.size.height - 1 - y;
+    uint8_t* target = out.rowTarget(row.data());
     expandIndices(indices.data() + size_t{stored} * h.size.width, h.size.width, 8, h.palette.data(),
-                  row.data());
-    out.addRow(row.data());
+                  target);
+    out.addRow(target);
   }
 }
 
@@ -244,8 +245,9 @@ void decodeRows(ByteView pixels, const BmpHeader& h, PictureBuilder& out) {
   std::vector<uint8_t> row(size_t{h.size.width} * 4);
   for (uint32_t y = 0; y < h.size.height; ++y) {
     const uint32_t stored = h.topDown ? y : h.size.height - 1 - y;
-    convertRow(h, channels, pixels.data + stored * stride, row.data());
-    out.addRow(row.data());
+    uint8_t* target = out.rowTarget(row.data());
+    convertRow(h, channels, pixels.data + stored * stride, target);
+    out.addRow(target);
   }
 }
 

@@ -54,13 +54,18 @@ void PictureBuilder::begin(Size rows) {
   }
 }
 
+uint8_t* PictureBuilder::rowTarget(uint8_t* scratch) {
+  if (shrinker_ || rowsAdded_ >= rows_.height) return scratch;
+  return picture_.bgra.data() + size_t{rowsAdded_} * rows_.width * 4;
+}
+
 void PictureBuilder::addRow(const uint8_t* bgra) {
   if (rowsAdded_ >= rows_.height) return;
   if (shrinker_) {
     shrinker_->addRow(bgra);
   } else {
-    std::memcpy(picture_.bgra.data() + size_t{rowsAdded_} * rows_.width * 4, bgra,
-                size_t{rows_.width} * 4);
+    uint8_t* target = picture_.bgra.data() + size_t{rowsAdded_} * rows_.width * 4;
+    if (bgra != target) std::memcpy(target, bgra, size_t{rows_.width} * 4);
   }
   ++rowsAdded_;
 }

@@ -26,6 +26,9 @@ class PictureBuilder {
     begin(picture);
   }
 
+  // Where to decode the next row: straight into the picture when it keeps its size, else into
+  // scratch (rows.width * 4 bytes), saving a copy of every row at full size.
+  uint8_t* rowTarget(uint8_t* scratch);
   // Rows arrive top-down, rows.width * 4 bytes of BGRA each; all rows.height of them.
   void addRow(const uint8_t* bgra);
   Picture finish();

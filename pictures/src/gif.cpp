@@ -138,16 +138,17 @@ void decodeGif(ByteView data, PictureBuilder& out) {
   const uint32_t width = image.size.width;
   std::vector<uint8_t> row(size_t{image.screen.width} * 4);
   for (uint32_t y = 0; y < image.screen.height; ++y) {
-    std::fill(row.begin(), row.end(), 0);
+    uint8_t* target = out.rowTarget(row.data());
+    std::memset(target, 0, row.size());
     if (y >= image.top && y - image.top < image.size.height) {
       const size_t start = size_t{order[y - image.top]} * width;
       // Pixels the data never reached stay transparent.
       const size_t count = decoded > start ? std::min<size_t>(width, decoded - start) : 0;
       const uint8_t* src = indices.data() + start;
-      uint8_t* dst = row.data() + size_t{image.left} * 4;
+      uint8_t* dst = target + size_t{image.left} * 4;
       for (size_t x = 0; x < count; ++x) std::memcpy(dst + x * 4, &table[src[x] * size_t{4}], 4);
     }
-    out.addRow(row.data());
+    out.addRow(target);
   }
 }
 

@@ -111,11 +111,11 @@ void decodeRows(JpegJob& job, PictureBuilder* out) {
   out->begin({cinfo.output_width, cinfo.output_height});
   job.row.resize(size_t{cinfo.output_width} * 4);
   jpeg_start_decompress(&cinfo);
-  JSAMPROW rows[1] = {job.row.data()};
   while (cinfo.output_scanline < cinfo.output_height) {
+    JSAMPROW rows[1] = {out->rowTarget(job.row.data())};
     jpeg_read_scanlines(&cinfo, rows, 1);
-    if (cmyk) cmykToBgra(job.row.data(), cinfo.output_width, cinfo.saw_Adobe_marker);
-    out->addRow(job.row.data());
+    if (cmyk) cmykToBgra(rows[0], cinfo.output_width, cinfo.saw_Adobe_marker);
+    out->addRow(rows[0]);
   }
   jpeg_finish_decompress(&cinfo);
 }

@@ -107,10 +107,12 @@ class ImageData {
   ImageData(const PngHeader& h, const PngPixels& pixels, PictureBuilder& out)
       : header_(h), pixels_(pixels), out_(out), passes_(passesOf(h)) {
     if (inflateInit(&z_) != Z_OK) throw std::bad_alloc();
+    // The rows are complete before the Adler-32 at the end, and CRCs guard the chunks already.
+    inflateValidate(&z_, 0);
     const unsigned bits = pngChannels(h.colorType) * h.depth;
     bpp_ = bits < 8 ? 1 : bits / 8;
     bitsPerPixel_ = bits;
-    const size_t maxRow = (uint64_t{h.size.width} * bits + 7) / 8 + 1;
+    const size_t maxRow = (size_t{h.size.width} * bits + 7) / 8 + 1;
     current_.resize(maxRow);
     above_.resize(maxRow);
     bgra_.resize(size_t{h.size.width} * 4);
@@ -145,7 +147,7 @@ class ImageData {
  private:
   void startPass() {
     if (done()) return;
-    rowBytes_ = (uint64_t{passes_[pass_].width} * bitsPerPixel_ + 7) / 8 + 1;
+    rowBytes_ = (size_t{passes_[pass_].width} * bitsPerPixel_ + 7) / 8 + 1;
     std::fill(above_.begin(), above_.begin() + static_cast<std::ptrdiff_t>(rowBytes_), 0);
     row_ = 0;
     filled_ = 0;
@@ -156,14 +158,15 @@ class ImageData {
     if (!unfilterPngRow(current_[0], current_.data() + 1, above_.data() + 1, rowBytes_ - 1, bpp_)) {
       throwDamaged("unknown PNG filter type");
     }
-    pixels_.toBgra(current_.data() + 1, pass.width, bgra_.data());
+    uint8_t* bgra = header_.interlaced ? bgra_.data() : out_.rowTarget(bgra_.data());
+    pixels_.toBgra(current_.data() + 1, pass.width, bgra);
     if (header_.interlaced) {
       uint8_t* dst =
           full_.data() + (size_t{pass.y0 + row_ * pass.dy} * header_.size.width + pass.x0) * 4;
       for (uint32_t x = 0; x < pass.width; ++x)
         std::memcpy(dst + size_t{x} * pass.dx * 4, &bgra_[x * 4], 4);
     } else {
-      out_.addRow(bgra_.data());
+      out_.addRow(bgra);
     }
     current_.swap(above_);
     filled_ = 0;
