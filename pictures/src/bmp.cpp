@@ -73,6 +73,23 @@ void checkDepth(const BmpHeader& h) {
   if (!valid) throwDamaged("BMP with " + std::to_string(bits) + " bits per pixel");
 }
 
+// Bit-field masks sit in headers of 52 bytes and more, otherwise just after the header.
+// Leaves in at the end of header and masks.
+std::array<uint32_t, 4> readMasks(ByteReader& in, uint32_t infoSize, uint32_t compression) {
+  std::array<uint32_t, 4> masks{};
+  const size_t headerEnd = 14 + size_t{infoSize};
+  if (compression != kBitFields && compression != kAlphaBitFields) {
+    in.seek(headerEnd);
+    return masks;
+  }
+  const size_t inHeader = infoSize >= 56 ? 4 : infoSize >= 52 ? 3 : 0;
+  for (size_t i = 0; i < inHeader; ++i) masks[i] = in.u32le();
+  in.seek(headerEnd);
+  const size_t following = inHeader > 0 ? 0 : compression == kAlphaBitFields ? 4 : 3;
+  for (size_t i = 0; i < following; ++i) masks[i] = in.u32le();
+  return masks;
+}
+
 BmpHeader readHeader(ByteView data) {
   ByteReader in(data, "BMP");
   if (in.u8() != 'B' || in.u8() != 'M') throwDamaged("not a BMP file");
@@ -100,17 +117,7 @@ BmpHeader readHeader(ByteView data) {
     if (infoSize == kOs2HeaderSize && h.compression >= kBitFields) {
       throwUnsupported("OS/2 BMP compression " + std::to_string(h.compression));
     }
-    const bool fields = h.compression == kBitFields || h.compression == kAlphaBitFields;
-    const size_t headerMasks = infoSize >= 56 ? 4 : infoSize >= 52 ? 3 : 0;
-    const size_t trailingMasks = headerMasks > 0 || !fields         ? 0
-                                 : h.compression == kAlphaBitFields ? 4
-                                                                    : 3;
-    if (infoSize != kOs2HeaderSize) {
-      for (size_t i = 0; i < headerMasks; ++i) h.masks[i] = in.u32le();
-    }
-    in.seek(14 + size_t{infoSize});
-    for (size_t i = 0; i < trailingMasks; ++i) h.masks[i] = in.u32le();
-    if (!fields) h.masks = {};
+    h.masks = readMasks(in, infoSize, h.compression);
   } else {
     throwDamaged("unknown BMP header size " + std::to_string(infoSize));
   }
