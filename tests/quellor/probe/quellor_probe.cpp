@@ -1,10 +1,13 @@
 // Loads quellor.dll the way the program does and runs one update check, answering its message
-// boxes. Prints one line per box, then "returned<TAB>ms" when iUpdate is back, then
-// "released<TAB>ms" once the library is gone from the process after FreeLibrary (a worker that
-// still holds it keeps it loaded), or "held" if it is still loaded after the grace time.
+// boxes. Prints one line per box, then "returned<TAB>ms" when iUpdate is back, then frees the
+// library, says "freed" and prints "released<TAB>ms" once the library is unloaded and no thread
+// is left but the main one, or "held" if that takes longer than the grace time. A thread that
+// outlives the library and crashes shows as "crashed" and exit code 3.
 //
 // quellor-probe DLL URL SELECTOR OWN_BUILD QUIET ANSWER [GRACE_SECONDS]
 #include <windows.h>
+// tlhelp32.h needs windows.h before it.
+#include <tlhelp32.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -23,15 +26,34 @@ void Report(const char* what, ULONGLONG ms) {
   std::fflush(stdout);
 }
 
-// FreeLibrary only drops our reference: the library stays mapped while a worker holds its own.
-void WaitUntilUnloaded(const char* module_name, DWORD grace_ms) {
+LONG WINAPI ReportCrash(EXCEPTION_POINTERS*) {
+  std::printf("crashed\n");
+  std::fflush(stdout);
+  TerminateProcess(GetCurrentProcess(), 3);
+  return EXCEPTION_EXECUTE_HANDLER;
+}
+
+int ThreadsOfThisProcess() {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  THREADENTRY32 entry = {};
+  entry.dwSize = sizeof entry;
+  int threads = 0;
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+    if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++threads;
+  }
+  CloseHandle(snapshot);
+  return threads;
+}
+
+// FreeLibrary only drops our reference: a worker that is still running holds its own.
+void WaitUntilLetGo(const char* module_name, DWORD grace_ms) {
   const ULONGLONG since = GetTickCount64();
-  while (GetModuleHandleA(module_name)) {
+  while (GetModuleHandleA(module_name) || ThreadsOfThisProcess() > 1) {
     if (ElapsedMs(since) > grace_ms) {
       std::printf("held\n");
       return;
     }
-    Sleep(50);
+    Sleep(20);
   }
   Report("released", ElapsedMs(since));
 }
@@ -44,6 +66,7 @@ int main(int argc, char** argv) {
                  argv[0]);
     return 2;
   }
+  SetUnhandledExceptionFilter(ReportCrash);
   const HMODULE library = LoadLibraryA(argv[1]);
   // Through the generic function type that GCC accepts for casts between function types.
   const auto update = library ? reinterpret_cast<UpdateProc>(reinterpret_cast<void (*)()>(
@@ -63,6 +86,8 @@ int main(int argc, char** argv) {
     Report("returned", ElapsedMs(since));
   }
   FreeLibrary(library);
-  WaitUntilUnloaded("quellor.dll", grace_ms);
+  std::printf("freed\n");
+  std::fflush(stdout);
+  WaitUntilLetGo("quellor.dll", grace_ms);
   return 0;
 }

@@ -47,10 +47,10 @@ def parse(lines):
     return boxes, returned_ms, released_ms
 
 
-def run_check(url, selector=0, own_build="280", quiet=0, answer="ok", on_returned=None,
+def run_check(url, selector=0, own_build="280", quiet=0, answer="ok", on_freed=None,
               grace_seconds=5, timeout=90):
-    """Calls iUpdate once. `on_returned` runs as soon as the call is back, while the probe
-    waits for the library to be unloaded."""
+    """Calls iUpdate once. `on_freed` runs once the probe has freed the library after the call,
+    while it waits for the library and its threads to be gone."""
     with tempfile.TemporaryDirectory() as work:
         output = pathlib.Path(work, "probe.out")
         opened = pathlib.Path(work, "opened")
@@ -63,9 +63,9 @@ def run_check(url, selector=0, own_build="280", quiet=0, answer="ok", on_returne
         try:
             deadline = time.monotonic() + timeout
             while probe.poll() is None:
-                if on_returned and any(l.startswith("returned") for l in read_lines(output)):
-                    on_returned()
-                    on_returned = None
+                if on_freed and "freed" in read_lines(output):
+                    on_freed()
+                    on_freed = None
                 if time.monotonic() > deadline:
                     raise AssertionError(f"the probe did not end within {timeout} s")
                 time.sleep(0.05)
