@@ -42,4 +42,4 @@ extern "C" std::int32_t __cdecl iUpdate(const char* version_file_url, std::int32
   return 0;
 }
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
