@@ -15,8 +15,10 @@ CROSS_DIR = pathlib.Path(os.environ["WALLPAPER_CROSS_DIR"])
 LIBRARY = WIN32_DIR / "Plug-Ins" / "quellor.dll"
 PROBE = CROSS_DIR / "tests" / "quellor" / "probe" / "quellor-probe.exe"
 
-# Long enough for a browser that was asked to open a page to have been started.
-BROWSER_START_SECONDS = 1.0
+# How long a browser may take to start after the check asked for one. A page may only be opened
+# after Yes, so other answers wait the short time only, to catch a page opened by mistake.
+BROWSER_START_SECONDS = 10.0
+UNASKED_BROWSER_SECONDS = 1.0
 
 
 def windows_path(path):
@@ -31,6 +33,13 @@ def wine(*args, timeout=60, output=subprocess.DEVNULL):
 
 def read_lines(path):
     return path.read_text(encoding="utf-8").splitlines() if path.exists() else []
+
+
+def wait_for_browser(opened, seconds):
+    deadline = time.monotonic() + seconds
+    while not opened.exists() and time.monotonic() < deadline:
+        time.sleep(0.05)
+    time.sleep(0.2)  # a second address would follow at once
 
 
 def parse(lines):
@@ -75,5 +84,6 @@ def run_check(url, selector=0, own_build="280", quiet=0, answer="ok", on_freed=N
                 probe.wait()
         if probe.returncode != 0:
             raise AssertionError(f"the probe ended with {probe.returncode}")
-        time.sleep(BROWSER_START_SECONDS)
+        wait_for_browser(opened, BROWSER_START_SECONDS if answer == "yes" else
+                         UNASKED_BROWSER_SECONDS)
         return Run(*parse(read_lines(output)), tuple(read_lines(opened)))
