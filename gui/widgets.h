@@ -47,9 +47,25 @@ class Label : public TextControl {};
 
 class Panel : public Control {};
 
+// How a picture control draws its picture: stretched over the control, keeping its aspect
+// ratio, centred; with none of these, at its own size in the top-left corner.
+struct PictureDrawing {
+  bool stretch = false;
+  bool proportional = false;
+  bool center = false;
+};
+
 class Picture : public Control {
  public:
+  // Loads a picture file, the reader chosen by its extension. When it fails the error names
+  // the file, and the previous picture stays.
+  virtual void loadFromFile(const std::string& path) = 0;
+  virtual void setDrawing(const PictureDrawing& drawing) = 0;
+  // The loaded picture's own size in pixels; 0 x 0 before any.
+  virtual int pictureWidth() const = 0;
+  virtual int pictureHeight() const = 0;
   Handler onClick;
+  Handler onDoubleClick;
 };
 
 class ListBox : public Control {

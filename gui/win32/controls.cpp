@@ -12,7 +12,6 @@ namespace win32 {
 namespace {
 
 constexpr wchar_t kPanelClass[] = L"WallpaperPanel";
-constexpr wchar_t kPictureClass[] = L"WallpaperPicture";
 
 class Panel : public ChildWindow<gui::Panel> {
  public:
@@ -70,42 +69,6 @@ class Label : public TextChildWindow<gui::Label> {
     SetWindowPos(hwnd_, nullptr, 0, 0, size.cx + 2, size.cy, SWP_NOMOVE | SWP_NOZORDER);
   }
   gui::LabelLook look_;
-};
-
-class Picture : public ChildWindow<gui::Picture> {
- public:
-  Picture(const gui::ControlArgs& args, gui::PictureLook look) : look_(look) {
-    registerWindowClass(kPictureClass, procedure, nullptr);
-    hwnd_ = CreateWindowExW(0, kPictureClass, L"", WS_CHILD | WS_VISIBLE, args.rect.left,
-                            args.rect.top, args.rect.width, args.rect.height, windowOf(args.parent),
-                            nullptr, GetModuleHandleW(nullptr), this);
-  }
-
- private:
-  static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    Picture* self = windowObject<Picture>(hwnd, message, lParam);
-    switch (message) {
-      case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(hwnd, &paint);
-        RECT area;
-        GetClientRect(hwnd, &area);
-        if (self && self->look_ == gui::PictureLook::Band) {
-          paintBand(dc, area);
-        } else {
-          FillRect(dc, &area, panelBrush());
-        }
-        EndPaint(hwnd, &paint);
-        return 0;
-      }
-      case WM_LBUTTONUP:
-        if (self) fire(self->onClick);
-        return 0;
-      default:
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-  }
-  gui::PictureLook look_;
 };
 
 class ListBox : public ChildWindow<gui::ListBox> {
@@ -229,9 +192,6 @@ std::unique_ptr<gui::Button> makeButton(const gui::ControlArgs& args) {
 }
 std::unique_ptr<gui::Label> makeLabel(const gui::ControlArgs& args, gui::LabelLook look) {
   return std::make_unique<Label>(args, look);
-}
-std::unique_ptr<gui::Picture> makePicture(const gui::ControlArgs& args, gui::PictureLook look) {
-  return std::make_unique<Picture>(args, look);
 }
 std::unique_ptr<gui::ListBox> makeListBox(const gui::ControlArgs& args) {
   return std::make_unique<ListBox>(args);

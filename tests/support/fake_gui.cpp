@@ -10,7 +10,6 @@ namespace {
 class Button : public TextState<gui::Button> {};
 class Label : public TextState<gui::Label> {};
 class Panel : public ControlState<gui::Panel> {};
-class Picture : public ControlState<gui::Picture> {};
 class NotifyIcon : public gui::NotifyIcon {};
 
 }  // namespace
@@ -21,6 +20,13 @@ Form::Form(std::map<std::string, Form*>& registry, std::string name)
 }
 
 Form::~Form() { registry_.erase(name_); }
+
+void Picture::loadFromFile(const std::string& path) {
+  auto picture = pictures_.find(path);
+  if (picture == pictures_.end()) throw core::AppError("Cannot read the picture " + path);
+  size_ = picture->second;
+  loaded = path;
+}
 
 void SpinEdit::setValue(int value) { value_ = std::clamp(value, minimum_, maximum_); }
 
@@ -67,7 +73,7 @@ std::unique_ptr<gui::Label> Factory::label(const gui::ControlArgs& args, gui::La
 }
 
 std::unique_ptr<gui::Picture> Factory::picture(const gui::ControlArgs& args, gui::PictureLook) {
-  return make<Picture>(args);
+  return make<Picture>(args, pictures);
 }
 
 std::unique_ptr<gui::ListBox> Factory::listBox(const gui::ControlArgs& args) {

@@ -122,6 +122,23 @@ class FileDialog : public gui::FileDialog {
   int shown = 0;
 };
 
+// Loads what the factory's `pictures` table holds (path -> width and height).
+class Picture : public ControlState<gui::Picture> {
+ public:
+  explicit Picture(const std::map<std::string, std::pair<int, int>>& pictures)
+      : pictures_(pictures) {}
+  void loadFromFile(const std::string& path) override;
+  void setDrawing(const gui::PictureDrawing& drawing) override { drawing_ = drawing; }
+  int pictureWidth() const override { return size_.first; }
+  int pictureHeight() const override { return size_.second; }
+  std::string loaded;  // the path of the picture shown
+
+ private:
+  const std::map<std::string, std::pair<int, int>>& pictures_;
+  gui::PictureDrawing drawing_;
+  std::pair<int, int> size_{0, 0};
+};
+
 class ProgressBar : public ControlState<gui::ProgressBar> {
  public:
   int position() const override { return position_; }
@@ -155,7 +172,8 @@ class Factory : public gui::Factory {
   // The controls made so far, by name; they live as long as the window that owns them.
   std::map<std::string, gui::Control*> controls;
   std::map<std::string, FileDialog*> dialogs;
-  std::map<std::string, Form*> forms;  // the windows that still exist
+  std::map<std::string, Form*> forms;                   // the windows that still exist
+  std::map<std::string, std::pair<int, int>> pictures;  // readable picture files and sizes
 
  private:
   template <class T, class... Args>
