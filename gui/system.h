@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/profile_store.h"
@@ -76,6 +77,8 @@ class System {
   // Writes beside the file and then replaces it, so a failed write leaves the old file whole.
   // Throws core::FileError("Cannot create file <path>").
   virtual void writeFile(const std::string& path, const std::string& bytes) = 0;
+  // A picture file's width and height from its header; throws an error naming the file.
+  virtual std::pair<int, int> pictureSize(const std::string& path) = 0;
   virtual std::uint32_t secondsNow() = 0;
   virtual core::ProfileStore& profile() = 0;
 };

@@ -95,7 +95,7 @@ void TMainForm::FormCreate() {
     setListControlsEnabled(false);
     stopRotation();
   }
-  // The fixed start picture, the size probe and the update check join the set-up here.
+  // The fixed start picture and the update check join the set-up here.
   LstBx_WallpapersClick();
 }
 
@@ -198,7 +198,12 @@ void TMainForm::LstBx_WallpapersClick() {
   const std::string& path = WallpaperPaths[static_cast<std::size_t>(selected)];
   if (system_.fileExists(path)) {
     img_Preview->setVisible(true);
-    // Loading the picture and its size joins here with the picture readers.
+    img_Preview->loadFromFile(path);
+    // The size comes from the header, so the picture is decoded only once, at preview size.
+    auto [width, height] = system_.pictureSize(path);
+    if (width > 0 && height > 0) {
+      lbl_pictsize->setText(std::to_string(width) + " x " + std::to_string(height));
+    }
     return;
   }
   using gui::TextKind;

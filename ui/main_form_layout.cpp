@@ -62,6 +62,7 @@ void TMainForm::createControls() {
       factory_.picture(at("img_center", pnl_center.get(), {0, 0, 439, 34}), gui::PictureLook::Band);
   img_Preview = factory_.picture(at("img_Preview", pnl_center.get(), {0, 34, 439, 326}),
                                  gui::PictureLook::Empty);
+  img_Preview->setDrawing({true, false, true});
 
   Tmr_ChangeWallpaper = factory_.timer(*w, "Tmr_ChangeWallpaper");
   Tmr_ChangeWallpaperTime = factory_.timer(*w, "Tmr_ChangeWallpaperTime");

@@ -5,6 +5,7 @@
 #include "gui/win32/controls.h"
 #include "gui/win32/text.h"
 #include "gui/win32/win32_gui.h"
+#include "pictures/files.h"
 
 namespace win32 {
 namespace {
@@ -123,6 +124,11 @@ void System::writeFile(const std::string& path, const std::string& bytes) {
     DeleteFileA(temporary.c_str());
     throw core::FileError("Cannot create file " + path);
   }
+}
+
+std::pair<int, int> System::pictureSize(const std::string& path) {
+  pictures::Size size = pictures::probePictureSize(path);
+  return {static_cast<int>(size.width), static_cast<int>(size.height)};
 }
 
 std::uint32_t System::secondsNow() { return static_cast<std::uint32_t>(std::time(nullptr)); }

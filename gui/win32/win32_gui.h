@@ -73,6 +73,7 @@ class System : public gui::System, public core::ProfileStore {
   std::vector<FolderEntry> listFolder(const std::string& folder) override;
   std::string readFile(const std::string& path) override;
   void writeFile(const std::string& path, const std::string& bytes) override;
+  std::pair<int, int> pictureSize(const std::string& path) override;
   std::uint32_t secondsNow() override;
   core::ProfileStore& profile() override { return *this; }
 

@@ -4,6 +4,7 @@ byte for byte on disk."""
 import unittest
 
 import harness
+import picture_files
 from wallpaper_app import TITLE, LIST_CAPTION, Wallpaper, ini_text
 
 
@@ -23,7 +24,7 @@ class ListFiles(unittest.TestCase):
         self.folder.write("wallpaper.ini", ini_text({"GENERAL": {"Splash": "0"}}))
         self.pictures = []
         for name in ("one.bmp", "two.bmp"):
-            self.folder.write(f"pics/{name}", b"BM")
+            self.folder.write(f"pics/{name}", picture_files.bmp(8, 6, (90, 140, 200)))
             self.pictures.append(self.folder.windows_path(f"pics/{name}").encode("cp1251"))
         self.app = Wallpaper(self.driver, self.folder).start()
         self.addCleanup(self.app.stop)

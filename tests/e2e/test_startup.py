@@ -4,6 +4,7 @@ and the exit save."""
 import unittest
 
 import harness
+import picture_files
 from wallpaper_app import TITLE, LIST_CAPTION, Wallpaper, cp1251, ini_text
 
 
@@ -51,7 +52,7 @@ class StartUp(unittest.TestCase):
     def test_second_instance_says_so_and_leaves_the_first_alone(self):
         pictures = [self.folder.windows_path(n) for n in ("a.bmp", "b.bmp")]
         for n in ("a.bmp", "b.bmp"):
-            self.folder.write(n, b"BM")
+            self.folder.write(n, picture_files.bmp(8, 6, (90, 140, 200)))
         listed = self.write_list("two.wlt", pictures)
         self.folder.write("wallpaper.ini", ini_text({"GENERAL": {"szSpisok": listed}}))
         self.app.start()
@@ -70,7 +71,7 @@ class StartUp(unittest.TestCase):
     def test_stored_list_is_loaded_with_a_selection(self):
         pictures = []
         for name in ("sea.bmp", "Лес.bmp", "sky.bmp"):
-            self.folder.write(f"pics/{name}".encode().decode(), b"BM")
+            self.folder.write(f"pics/{name}".encode().decode(), picture_files.bmp(8, 6, (90, 140, 200)))
             pictures.append(self.folder.windows_path(f"pics/{name}"))
         listed = self.write_list("Отпуск.wlt", pictures)
         self.folder.write("wallpaper.ini", ini_text({"GENERAL": {

@@ -73,7 +73,7 @@ std::unique_ptr<gui::Label> Factory::label(const gui::ControlArgs& args, gui::La
 }
 
 std::unique_ptr<gui::Picture> Factory::picture(const gui::ControlArgs& args, gui::PictureLook) {
-  return make<Picture>(args, pictures);
+  return make<Picture>(args, pictures_);
 }
 
 std::unique_ptr<gui::ListBox> Factory::listBox(const gui::ControlArgs& args) {
@@ -142,6 +142,12 @@ std::vector<gui::System::FolderEntry> System::listFolder(const std::string& fold
     if (entries.empty() || entries.back().name != entry.name) entries.push_back(entry);
   }
   return entries;
+}
+
+std::pair<int, int> System::pictureSize(const std::string& path) {
+  auto picture = pictures.find(path);
+  if (picture == pictures.end()) throw core::AppError("Cannot read the picture " + path);
+  return picture->second;
 }
 
 std::string System::readFile(const std::string& path) {

@@ -150,6 +150,8 @@ class ProgressBar : public ControlState<gui::ProgressBar> {
 
 class Factory : public gui::Factory {
  public:
+  explicit Factory(const std::map<std::string, std::pair<int, int>>& pictures)
+      : pictures_(pictures) {}
   std::unique_ptr<gui::Form> form(const gui::FormArgs& args) override;
   std::unique_ptr<gui::Panel> panel(const gui::ControlArgs& args) override;
   std::unique_ptr<gui::Button> button(const gui::ControlArgs& args) override;
@@ -172,10 +174,10 @@ class Factory : public gui::Factory {
   // The controls made so far, by name; they live as long as the window that owns them.
   std::map<std::string, gui::Control*> controls;
   std::map<std::string, FileDialog*> dialogs;
-  std::map<std::string, Form*> forms;                   // the windows that still exist
-  std::map<std::string, std::pair<int, int>> pictures;  // readable picture files and sizes
+  std::map<std::string, Form*> forms;  // the windows that still exist
 
  private:
+  const std::map<std::string, std::pair<int, int>>& pictures_;
   template <class T, class... Args>
   std::unique_ptr<T> make(const gui::ControlArgs& args, Args&&... ctorArgs);
 };
@@ -198,6 +200,7 @@ class System : public gui::System, public core::ProfileStore {
   std::vector<FolderEntry> listFolder(const std::string& folder) override;
   std::string readFile(const std::string& path) override;
   void writeFile(const std::string& path, const std::string& bytes) override;
+  std::pair<int, int> pictureSize(const std::string& path) override;
   std::uint32_t secondsNow() override { return clock; }
   core::ProfileStore& profile() override { return *this; }
 
@@ -210,6 +213,8 @@ class System : public gui::System, public core::ProfileStore {
   std::string iniPath = "C:\\Program\\wallpaper.ini";
   std::uint32_t clock = 1234;
   std::map<std::string, std::string> files;  // full path -> bytes; folders are implied
+  // Picture files among them that read, with their sizes; the factory's pictures show them.
+  std::map<std::string, std::pair<int, int>> pictures;
   std::set<std::string> unreadable;
   std::set<std::string> unwritable;
   // section -> key -> value, of the settings file only.

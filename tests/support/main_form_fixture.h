@@ -37,8 +37,8 @@ class MainFormTest : public testing::Test {
     system.ini["GENERAL"]["szSpisok"] = path;
   }
 
-  fake::Factory factory;
   fake::System system;
+  fake::Factory factory{system.pictures};
   fake::Application app;
   std::unique_ptr<Program> program;
 };

@@ -12,6 +12,7 @@ class Drop : public MainFormTest {
 
 TEST_F(Drop, PicturesJoinTheListWhichStaysWithoutAFile) {
   system.files["C:\\p\\a.JPG"] = "x";
+  system.pictures["C:\\p\\a.JPG"] = {1, 1};
   main().WMDropFiles({"C:\\p\\a.JPG", "C:\\p\\notes.txt", "C:\\p\\b.png"});
   EXPECT_EQ(paths(), (std::vector<std::string>{"C:\\p\\a.JPG", "C:\\p\\b.png"}));
   EXPECT_EQ(list().items(), (std::vector<std::string>{"a.JPG", "b.png"}));
@@ -33,6 +34,7 @@ TEST_F(Drop, AFolderIsWalkedDepthFirstTakingMaskFragmentsToo) {
   for (const char* file : {"C:\\f\\a.bmp", "C:\\f\\deep\\b.gif", "C:\\f\\deep\\c.txt",
                            "C:\\f\\e.jp", "C:\\f\\noext", "C:\\f\\z.PNG"}) {
     system.files[file] = "x";
+    system.pictures[file] = {1, 1};
   }
   main().WMDropFiles({"C:\\f"});
   EXPECT_EQ(paths(), (std::vector<std::string>{"C:\\f\\a.bmp", "C:\\f\\deep\\b.gif", "C:\\f\\e.jp",

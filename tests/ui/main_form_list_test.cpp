@@ -10,8 +10,10 @@ const std::string kSeaBytes = "C:\\Pictures\\one.jpg\r\nD:two.bmp\r\n";
 class ListCommands : public MainFormTest {
  protected:
   void SetUp() override {
-    system.files["C:\\Pictures\\one.jpg"] = "x";
-    system.files["D:two.bmp"] = "x";
+    for (const char* picture : {"C:\\Pictures\\one.jpg", "D:two.bmp"}) {
+      system.files[picture] = "x";
+      system.pictures[picture] = {640, 480};
+    }
   }
 };
 
@@ -157,6 +159,32 @@ TEST_F(ListCommands, AMissingSelectedPictureIsReportedByNameFromTheFirstCheckOn)
             core::cp1251("Файл x.jpg не найден! Используйте 'Проверку Файлов'"));
   EXPECT_EQ(system.messageBoxes[0].caption, kTitle);
   EXPECT_EQ(system.messageBoxes[0].flags, gui::kMbIconWarning);
+}
+
+TEST_F(ListCommands, ThePreviewShowsTheSelectedPictureAndItsSize) {
+  system.files["C:\\p\\big.jpg"] = "x";
+  system.pictures["C:\\p\\big.jpg"] = {1920, 1200};
+  system.files["C:\\p\\empty.emf"] = "x";
+  system.pictures["C:\\p\\empty.emf"] = {0, 0};
+  system.files["C:\\p\\broken.png"] = "x";
+  storeList(kSea, "C:\\p\\big.jpg\r\nC:\\p\\empty.emf\r\nC:\\p\\broken.png\r\n");
+  start();
+  auto& preview = static_cast<fake::Picture&>(*main().img_Preview);
+  auto select = [&](int index) {
+    list().setItemIndex(index);
+    gui::runGuarded(app, [&] { main().LstBx_WallpapersClick(); });
+  };
+
+  select(0);
+  EXPECT_EQ(preview.loaded, "C:\\p\\big.jpg");
+  EXPECT_EQ(main().lbl_pictsize->text(), "1920 x 1200");
+  select(1);
+  EXPECT_EQ(preview.loaded, "C:\\p\\empty.emf");
+  EXPECT_EQ(main().lbl_pictsize->text(), "1920 x 1200") << "an empty metafile keeps the size";
+  app.errors.clear();
+  select(2);
+  EXPECT_EQ(app.errors, (std::vector<std::string>{"Cannot read the picture C:\\p\\broken.png"}));
+  EXPECT_EQ(preview.loaded, "C:\\p\\empty.emf") << "the previous picture stays";
 }
 
 }  // namespace
