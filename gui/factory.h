@@ -27,8 +27,9 @@ struct FormArgs {
 
 enum class LabelLook { Plain, WhiteBold };
 
-// What a picture shows before it is given one: nothing, or the glossy band of the headers.
-enum class PictureLook { Empty, Band };
+// What a picture shows before it is given one: nothing, the glossy band of the headers, the
+// program's logo, or the splash's title picture.
+enum class PictureLook { Empty, Band, Logo, Title };
 
 struct FileDialogArgs {
   std::string name;

@@ -24,7 +24,7 @@ void TMainForm::createControls() {
 
   pnl_left = factory_.panel(at("pnl_left", w, {0, 0, 125, 360}));
   Image3 = factory_.picture(at("Image3", pnl_left.get(), {0, 0, 125, 34}), gui::PictureLook::Band);
-  Image2 = factory_.picture(at("Image2", pnl_left.get(), {24, 0, 78, 76}), gui::PictureLook::Empty);
+  Image2 = factory_.picture(at("Image2", pnl_left.get(), {24, 0, 78, 76}), gui::PictureLook::Logo);
   btn_list = factory_.button(at("btn_list", pnl_left.get(), {12, kListButtonTop, 101, 25}));
   btn_files = factory_.button(at("btn_files", pnl_left.get(), {12, kFilesButtonTop, 101, 25}));
   btn_wallpapers =

@@ -17,4 +17,9 @@ HBRUSH panelBrush();
 // The glossy header band: light grey at the top to near black at the bottom.
 void paintBand(HDC dc, const RECT& area);
 
+// The program's drawn pictures: a landscape at dusk for the logo, and the title picture of the
+// splash, the same landscape wide with the program's name over it.
+void paintLogo(HDC dc, const RECT& area);
+void paintTitle(HDC dc, const RECT& area);
+
 }  // namespace win32

@@ -135,8 +135,10 @@ class Picture : public ChildWindow<gui::Picture> {
 
   void paint(HDC dc) {
     RECT area = clientArea();
-    if (look_ == gui::PictureLook::Band && !pixels_ && !metafile_) {
-      paintBand(dc, area);
+    if (!pixels_ && !metafile_ && look_ != gui::PictureLook::Empty) {
+      if (look_ == gui::PictureLook::Band) paintBand(dc, area);
+      if (look_ == gui::PictureLook::Logo) paintLogo(dc, area);
+      if (look_ == gui::PictureLook::Title) paintTitle(dc, area);
       return;
     }
     FillRect(dc, &area, panelBrush());
