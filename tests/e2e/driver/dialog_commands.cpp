@@ -1,0 +1,120 @@
+// Commands for the modal dialogs other programs show: message boxes and file dialogs.
+#include <windows.h>
+
+#include <algorithm>
+
+#include "commands.h"
+#include "message_box.h"
+#include "text.h"
+#include "windows_query.h"
+
+namespace {
+
+// The file-name box of the common file dialogs: cmb13 (a combo box) or edt1.
+constexpr int kFileNameCombo = 0x47c;
+constexpr int kFileNameEdit = 0x480;
+
+struct ButtonName {
+  const char* name;
+  int id;
+};
+constexpr ButtonName kButtons[] = {{"ok", IDOK},       {"cancel", IDCANCEL}, {"abort", IDABORT},
+                                   {"retry", IDRETRY}, {"ignore", IDIGNORE}, {"yes", IDYES},
+                                   {"no", IDNO}};
+
+int button_id(const std::string& name) {
+  for (const auto& button : kButtons)
+    if (name == button.name) return button.id;
+  throw UsageError("no button named " + name);
+}
+
+HWND wait_message_box(const Arguments& args) {
+  auto owner = static_cast<DWORD>(args.number_option("owner-pid", 0));
+  return wait_for([&] { return find_message_box(owner); }, timeout_ms(args));
+}
+
+std::string without_cr(std::string text) {
+  text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+  return text;
+}
+
+HWND file_name_box(HWND dialog) {
+  for (HWND child : descendants(dialog)) {
+    int id = GetDlgCtrlID(child);
+    if (id == kFileNameCombo || id == kFileNameEdit) return child;
+  }
+  return nullptr;
+}
+
+HWND find_file_dialog() {
+  for (HWND hwnd : top_level_windows())
+    if (is_dialog(hwnd) && file_name_box(hwnd)) return hwnd;
+  return nullptr;
+}
+
+void press(HWND dialog, int id) {
+  HWND button = GetDlgItem(dialog, id);
+  if (!button) throw WindowError("the dialog has no button " + std::to_string(id));
+  PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+}  // namespace
+
+namespace commands {
+
+int message_box(const Arguments& args) {
+  args.expect_positional(0);
+  HWND box = wait_message_box(args);
+  if (!box) return not_found("no message box");
+  print_message_box(read_message_box(box));
+  return kDone;
+}
+
+int no_message_box(const Arguments& args) {
+  args.expect_positional(0);
+  auto owner = static_cast<DWORD>(args.number_option("owner-pid", 0));
+  auto period = static_cast<DWORD>(args.number_option("for-ms", 0));
+  if (!stays_absent([&] { return find_message_box(owner); }, period))
+    return not_found("a message box appeared");
+  return kDone;
+}
+
+// Presses the button only when the box says what the test expects, then waits for it to go.
+int answer(const Arguments& args) {
+  args.expect_positional(1);
+  int id = button_id(args.text(0));
+  HWND hwnd = wait_message_box(args);
+  if (!hwnd) return not_found("no message box");
+  MessageBoxView box = read_message_box(hwnd);
+  print_message_box(box);
+  auto expected = args.option("expect-text");
+  if (expected && without_cr(*expected) != without_cr(box.text))
+    return not_found("the message box says something else");
+  auto button = std::find_if(box.buttons.begin(), box.buttons.end(),
+                             [id](const auto& b) { return b.id == id; });
+  if (button == box.buttons.end())
+    return not_found("the message box has no button " + args.text(0));
+  PostMessageW(button->hwnd, BM_CLICK, 0, 0);
+  if (!wait_gone(hwnd, timeout_ms(args))) return not_found("the message box stayed open");
+  return kDone;
+}
+
+// Fills the file name and presses OK, or presses Cancel; what the dialog does next (close,
+// ask to overwrite, complain) is for the following commands to see.
+int file_dialog(const Arguments& args) {
+  bool cancel = args.flag("cancel");
+  args.expect_positional(cancel ? 0 : 1);
+  HWND dialog = wait_for(find_file_dialog, timeout_ms(args));
+  if (!dialog) return not_found("no file dialog");
+  if (cancel) {
+    press(dialog, IDCANCEL);
+  } else {
+    std::wstring path = widen(args.text(0));
+    send_with_timeout(file_name_box(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    press(dialog, IDOK);
+  }
+  print_line(format_handle(dialog));
+  return kDone;
+}
+
+}  // namespace commands

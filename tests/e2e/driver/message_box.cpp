@@ -1,0 +1,72 @@
+#include "message_box.h"
+
+#include <algorithm>
+
+#include "arguments.h"
+#include "text.h"
+#include "windows_query.h"
+
+namespace {
+
+constexpr int kTextId = 0xFFFF;
+
+bool looks_like_message_box(HWND hwnd) {
+  bool has_text = false;
+  bool has_button = false;
+  for (HWND child : descendants(hwnd)) {
+    std::string kind = window_class(child);
+    if (kind == "Button")
+      has_button = true;
+    else if (kind == "Static")
+      has_text = has_text || GetDlgCtrlID(child) == kTextId;
+    else
+      return false;
+  }
+  return has_text && has_button;
+}
+
+DWORD owner_of(HWND hwnd) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  return pid;
+}
+
+int left_edge(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return r.left;
+}
+
+}  // namespace
+
+bool is_dialog(HWND hwnd) { return window_class(hwnd) == "#32770" && IsWindowVisible(hwnd); }
+
+HWND find_message_box(DWORD owner_pid) {
+  for (HWND hwnd : top_level_windows()) {
+    if (owner_pid && owner_of(hwnd) != owner_pid) continue;
+    if (is_dialog(hwnd) && looks_like_message_box(hwnd)) return hwnd;
+  }
+  return nullptr;
+}
+
+MessageBoxView read_message_box(HWND hwnd) {
+  MessageBoxView box{hwnd, window_text(hwnd), "", {}};
+  for (HWND child : descendants(hwnd)) {
+    if (GetDlgCtrlID(child) == kTextId && window_class(child) == "Static")
+      box.text = window_text(child);
+    else if (window_class(child) == "Button" && IsWindowVisible(child))
+      box.buttons.push_back({child, GetDlgCtrlID(child), without_mnemonic(window_text(child))});
+  }
+  std::sort(box.buttons.begin(), box.buttons.end(),
+            [](const auto& a, const auto& b) { return left_edge(a.hwnd) < left_edge(b.hwnd); });
+  return box;
+}
+
+void print_message_box(const MessageBoxView& box) {
+  std::string buttons;
+  for (const auto& button : box.buttons) buttons += (buttons.empty() ? "" : ",") + button.caption;
+  print_line("hwnd=" + format_handle(box.hwnd));
+  print_line("caption=" + escape_value(box.caption));
+  print_line("text=" + escape_value(box.text));
+  print_line("buttons=" + buttons);
+}
