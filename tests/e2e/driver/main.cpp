@@ -1,11 +1,11 @@
 // driver.exe: lets the end-to-end tests find, read and work other programs' windows.
 // Values go to stdout in UTF-8, one a line; the exit code is 0 (done), 1 (what was waited
 // for did not turn up, or the window is gone) or 2 (wrong command line).
-// windows.h first: the other Windows headers need its types.
+#include <windows.h>
+// After windows.h: they need its types.
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <cstdio>
 #include <string>

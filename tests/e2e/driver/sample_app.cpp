@@ -1,8 +1,9 @@
 // sample_app.exe: the windows the driver's own test works: a list box with Cyrillic items,
 // a button that asks Yes/No in a message box and one that opens a file dialog. What the
 // user did goes to sample.log in the current folder, a UTF-8 line each.
-#include <commdlg.h>
 #include <windows.h>
+// After windows.h: it needs its types.
+#include <commdlg.h>
 
 #include <cstdio>
 #include <string>
