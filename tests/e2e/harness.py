@@ -61,6 +61,8 @@ def start_wine():
         ["wine", str(DRIVER), "hold-desktop"],
         stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
         start_new_session=True)
+    # The desktop's taskbar: once it is there, programs started next join this desktop.
+    Driver().wait_window(prefix="", cls="Shell_TrayWnd")
 
 
 def stop_wine():
@@ -98,7 +100,7 @@ class Driver:
         """Runs `wine driver.exe args...` and gives its output lines."""
         args = [str(a) for a in args]
         wait_ms = timeout_ms if timeout_ms is not None else self.timeout_ms
-        if timeout_ms is not None or args[0] in _WAITING_COMMANDS:
+        if args[0] in _WAITING_COMMANDS:
             args += ["--timeout-ms", str(wait_ms)]
         process = subprocess.Popen(["wine", self.path, *args], stdin=subprocess.DEVNULL,
                                    stdout=subprocess.PIPE, stderr=subprocess.PIPE,
@@ -123,7 +125,8 @@ class Driver:
                             timeout_ms=timeout_ms)
 
     def no_window(self, for_ms, title=None, prefix=None, cls=None):
-        self.run("no-window", *_title_options(title, prefix, cls), "--for-ms", for_ms)
+        self.run("no-window", *_title_options(title, prefix, cls), "--for-ms", for_ms,
+                 timeout_ms=for_ms)
 
     def find_child(self, parent, cls=None, text=None, id=None, timeout_ms=None):
         options = _options(("--class", cls), ("--text", text), ("--id", id))
@@ -183,7 +186,8 @@ class Driver:
                                      timeout_ms=timeout_ms))
 
     def no_message_box(self, for_ms, owner_pid=None):
-        self.run("no-message-box", "--for-ms", for_ms, *_options(("--owner-pid", owner_pid)))
+        self.run("no-message-box", "--for-ms", for_ms, *_options(("--owner-pid", owner_pid)),
+                 timeout_ms=for_ms)
 
     def answer(self, button, expect_text=None, owner_pid=None, timeout_ms=None):
         """Presses ok, cancel, yes, no, abort, retry or ignore; gives the box as it was."""

@@ -87,6 +87,8 @@ class WindowsTest(SampleTest):
             self.driver.run("wait-window")
         with self.assertRaisesRegex(DriverError, "exit 2"):
             self.driver.run("click", "not-a-handle")
+        with self.assertRaisesRegex(DriverError, "unknown option --clas"):
+            self.driver.run("find-child", hex(self.window), "--clas", "Button")
 
 
 class MessageBoxTest(SampleTest):

@@ -19,19 +19,26 @@ unsigned long parse_unsigned(const std::string& word, int base, const char* what
 
 }  // namespace
 
-Arguments::Arguments(const std::vector<std::string>& words, const std::vector<std::string>& flags) {
+Arguments::Arguments(const std::vector<std::string>& words,
+                     const std::vector<std::string>& accepted) {
+  auto knows = [&](const std::string& spelling) {
+    return std::find(accepted.begin(), accepted.end(), spelling) != accepted.end();
+  };
   for (size_t i = 0; i < words.size(); ++i) {
     if (!is_option(words[i])) {
       positional_.push_back(words[i]);
       continue;
     }
     std::string name = words[i].substr(2);
-    if (std::find(flags.begin(), flags.end(), name) != flags.end()) {
+    if (knows(name)) {
       options_.emplace_back(name, "");
-      continue;
+    } else if (!knows(name + "=")) {
+      throw UsageError("unknown option --" + name);
+    } else if (i + 1 == words.size()) {
+      throw UsageError("--" + name + " needs a value");
+    } else {
+      options_.emplace_back(name, words[++i]);
     }
-    if (i + 1 == words.size()) throw UsageError("--" + name + " needs a value");
-    options_.emplace_back(name, words[++i]);
   }
 }
 

@@ -15,8 +15,8 @@ struct UsageError : std::runtime_error {
 
 class Arguments {
  public:
-  // Options named in `flags` take no value ("--cancel").
-  Arguments(const std::vector<std::string>& words, const std::vector<std::string>& flags = {});
+  // `accepted` names the options the command knows: "name=" takes a value, "name" does not.
+  Arguments(const std::vector<std::string>& words, const std::vector<std::string>& accepted);
 
   size_t positional_count() const { return positional_.size(); }
   const std::string& text(size_t index) const;

@@ -46,10 +46,27 @@ HWND file_name_box(HWND dialog) {
   return nullptr;
 }
 
+// A dialog counts once its file-name box can take input: Wine shows the dialog a little
+// before it has finished setting up its controls.
 HWND find_file_dialog() {
-  for (HWND hwnd : top_level_windows())
-    if (is_dialog(hwnd) && file_name_box(hwnd)) return hwnd;
+  for (HWND hwnd : top_level_windows()) {
+    if (!is_dialog(hwnd)) continue;
+    HWND box = file_name_box(hwnd);
+    if (box && IsWindowVisible(box) && IsWindowEnabled(box)) return hwnd;
+  }
   return nullptr;
+}
+
+// Types until the box reads the path back, so a late reset by the dialog cannot swallow it.
+bool type_file_name(HWND dialog, const std::string& path, DWORD timeout_ms) {
+  HWND box = file_name_box(dialog);
+  std::wstring wide = widen(path);
+  return wait_for(
+             [&] {
+               send_with_timeout(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+               return window_text(box) == path ? box : nullptr;
+             },
+             timeout_ms) != nullptr;
 }
 
 void press(HWND dialog, int id) {
@@ -109,8 +126,8 @@ int file_dialog(const Arguments& args) {
   if (cancel) {
     press(dialog, IDCANCEL);
   } else {
-    std::wstring path = widen(args.text(0));
-    send_with_timeout(file_name_box(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    if (!type_file_name(dialog, args.text(0), timeout_ms(args)))
+      return not_found("the file name box does not take the path");
     press(dialog, IDOK);
   }
   print_line(format_handle(dialog));

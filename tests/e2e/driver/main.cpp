@@ -49,29 +49,30 @@ Handles are hexadecimal (0x1003e); numbers decimal or 0x hexadecimal. Texts are 
 struct Command {
   const char* name;
   int (*run)(const Arguments&);
+  std::vector<std::string> options;
 };
 
-constexpr Command kCommands[] = {
-    {"wait-window", commands::wait_window},
-    {"no-window", commands::no_window},
-    {"caption", commands::caption},
-    {"class", commands::class_of},
-    {"visible", commands::visible},
-    {"enabled", commands::enabled},
-    {"rect", commands::rect},
-    {"children", commands::children},
-    {"find-child", commands::find_child},
-    {"list-items", commands::list_items},
-    {"click", commands::click},
-    {"command", commands::command},
-    {"post", commands::post},
-    {"close", commands::close},
-    {"select", commands::select},
-    {"message-box", commands::message_box},
-    {"no-message-box", commands::no_message_box},
-    {"answer", commands::answer},
-    {"file-dialog", commands::file_dialog},
-    {"hold-desktop", commands::hold_desktop},
+const std::vector<Command> kCommands = {
+    {"wait-window", commands::wait_window, {"title=", "title-prefix=", "class=", "timeout-ms="}},
+    {"no-window", commands::no_window, {"title=", "title-prefix=", "class=", "for-ms="}},
+    {"caption", commands::caption, {}},
+    {"class", commands::class_of, {}},
+    {"visible", commands::visible, {}},
+    {"enabled", commands::enabled, {}},
+    {"rect", commands::rect, {}},
+    {"children", commands::children, {}},
+    {"find-child", commands::find_child, {"class=", "text=", "id=", "timeout-ms="}},
+    {"list-items", commands::list_items, {}},
+    {"click", commands::click, {}},
+    {"command", commands::command, {}},
+    {"post", commands::post, {}},
+    {"close", commands::close, {}},
+    {"select", commands::select, {}},
+    {"message-box", commands::message_box, {"owner-pid=", "timeout-ms="}},
+    {"no-message-box", commands::no_message_box, {"owner-pid=", "for-ms="}},
+    {"answer", commands::answer, {"expect-text=", "owner-pid=", "timeout-ms="}},
+    {"file-dialog", commands::file_dialog, {"cancel", "timeout-ms="}},
+    {"hold-desktop", commands::hold_desktop, {}},
 };
 
 // The arguments in UTF-8: the narrow argv of a Windows program is in the ANSI code page.
@@ -88,8 +89,7 @@ int run(const std::vector<std::string>& words) {
   if (words.empty()) throw UsageError("no command");
   for (const auto& command : kCommands) {
     if (words[0] == command.name) {
-      Arguments args({words.begin() + 1, words.end()}, {"cancel"});
-      return command.run(args);
+      return command.run(Arguments({words.begin() + 1, words.end()}, command.options));
     }
   }
   throw UsageError("unknown command: " + words[0]);
