@@ -54,6 +54,8 @@ def start_wine():
     global _desktop_holder
     if _desktop_holder is not None:
         return
+    if not DRIVER.is_file():
+        raise DriverError(f"no {DRIVER}: build first; WALLPAPER_CROSS_DIR names the cross build")
     _run_quietly(["wineserver", "-k"], 20)
     _run_quietly(["wineserver", "-p"], 20)
     _run_quietly(["wineboot"], 120)
@@ -153,6 +155,10 @@ class Driver:
 
     def enabled(self, hwnd):
         return self.run("enabled", hex(hwnd))[0] == "1"
+
+    def pid(self, hwnd):
+        """The Windows process id of the window's owner (for owner_pid)."""
+        return int(self.run("pid", hex(hwnd))[0])
 
     def rect(self, hwnd):
         """(left, top, right, bottom) in screen coordinates."""
@@ -291,15 +297,14 @@ class ProgramFolder:
 
 
 class Program:
-    """A Windows program running under Wine; its stdout and stderr go to output.log in the
-    folder it runs in (a file, not a pipe: Wine processes it starts may hold a pipe open)."""
+    """A Windows program running under Wine. Its stdout and stderr go to a temporary file, not
+    a pipe (Wine processes it starts could hold a pipe open), and not into its folder."""
 
     def __init__(self, program, cwd, args=()):
-        self.log_path = Path(cwd) / "output.log"
-        with open(self.log_path, "wb") as log:
-            self.process = subprocess.Popen(["wine", str(program), *map(str, args)], cwd=cwd,
-                                            stdin=subprocess.DEVNULL, stdout=log,
-                                            stderr=subprocess.STDOUT, start_new_session=True)
+        self._log = tempfile.TemporaryFile()
+        self.process = subprocess.Popen(["wine", str(program), *map(str, args)], cwd=cwd,
+                                        stdin=subprocess.DEVNULL, stdout=self._log,
+                                        stderr=subprocess.STDOUT, start_new_session=True)
 
     def __enter__(self):
         return self
@@ -319,7 +324,9 @@ class Program:
         _kill_group(self.process)
 
     def output(self):
-        return self.log_path.read_bytes()
+        """What the program (and Wine) wrote to stdout and stderr so far, as bytes."""
+        self._log.seek(0)
+        return self._log.read()
 
 
 def start(program, cwd=None, args=()):

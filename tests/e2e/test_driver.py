@@ -109,9 +109,14 @@ class MessageBoxTest(SampleTest):
         self.driver.answer("no")
         self.wait_for_log("answer=no")
 
-    def test_message_box_wait_times_out(self):
+    def test_message_box_waits_for_the_process_asked_for(self):
         with self.assertRaisesRegex(DriverError, "no message box"):
             self.driver.message_box(timeout_ms=200)
+        self.driver.click(self.button("Ask"))
+        taskbar = self.driver.wait_window(prefix="", cls="Shell_TrayWnd")
+        with self.assertRaisesRegex(DriverError, "no message box"):
+            self.driver.message_box(owner_pid=self.driver.pid(taskbar), timeout_ms=500)
+        self.driver.answer("no", owner_pid=self.driver.pid(self.window))
 
 
 class FileDialogTest(SampleTest):

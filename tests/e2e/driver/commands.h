@@ -30,6 +30,7 @@ int caption(const Arguments& args);
 int class_of(const Arguments& args);
 int visible(const Arguments& args);
 int enabled(const Arguments& args);
+int pid(const Arguments& args);
 int rect(const Arguments& args);
 int children(const Arguments& args);
 int find_child(const Arguments& args);

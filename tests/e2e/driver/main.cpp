@@ -26,6 +26,7 @@ Handles are hexadecimal (0x1003e); numbers decimal or 0x hexadecimal. Texts are 
   wait-window (--title T | --title-prefix P) [--class C] [--timeout-ms N]   -> handle
   no-window (--title T | --title-prefix P) [--class C] --for-ms N
   caption H | class H | visible H | enabled H       -> text, class, 1/0, 1/0
+  pid H                                             -> Windows process id of its owner
   rect H                                            -> left top right bottom (screen)
   children H       -> handle, class, id, visible, enabled, text (tab-separated), a line each
   find-child H [--class C] [--text T] [--id N] [--timeout-ms N]   -> handle
@@ -59,6 +60,7 @@ const std::vector<Command> kCommands = {
     {"class", commands::class_of, {}},
     {"visible", commands::visible, {}},
     {"enabled", commands::enabled, {}},
+    {"pid", commands::pid, {}},
     {"rect", commands::rect, {}},
     {"children", commands::children, {}},
     {"find-child", commands::find_child, {"class=", "text=", "id=", "timeout-ms="}},

@@ -25,12 +25,6 @@ bool looks_like_message_box(HWND hwnd) {
   return has_text && has_button;
 }
 
-DWORD owner_of(HWND hwnd) {
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  return pid;
-}
-
 int left_edge(HWND hwnd) {
   RECT r{};
   GetWindowRect(hwnd, &r);
@@ -41,9 +35,9 @@ int left_edge(HWND hwnd) {
 
 bool is_dialog(HWND hwnd) { return window_class(hwnd) == "#32770" && IsWindowVisible(hwnd); }
 
-HWND find_message_box(DWORD owner_pid) {
+HWND find_message_box(DWORD owner) {
   for (HWND hwnd : top_level_windows()) {
-    if (owner_pid && owner_of(hwnd) != owner_pid) continue;
+    if (owner && owner_pid(hwnd) != owner) continue;
     if (is_dialog(hwnd) && looks_like_message_box(hwnd)) return hwnd;
   }
   return nullptr;

@@ -22,7 +22,7 @@ struct MessageBoxView {
 
 bool is_dialog(HWND hwnd);
 
-// The first visible message box, of any process when `owner_pid` is 0.
-HWND find_message_box(DWORD owner_pid);
+// The first visible message box, of any process when `owner` is 0.
+HWND find_message_box(DWORD owner);
 MessageBoxView read_message_box(HWND hwnd);
 void print_message_box(const MessageBoxView& box);

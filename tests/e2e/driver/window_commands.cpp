@@ -15,12 +15,7 @@ HWND find_top_level(const Arguments& args) {
   auto wanted_class = args.option("class");
   for (HWND hwnd : top_level_windows()) {
     if (wanted_class && window_class(hwnd) != *wanted_class) continue;
-    std::string title;
-    try {
-      title = window_text(hwnd);
-    } catch (const WindowError&) {
-      continue;  // closed while we looked
-    }
+    std::string title = window_title(hwnd);
     if (exact ? title == *exact : title.rfind(*prefix, 0) == 0) return hwnd;
   }
   return nullptr;
@@ -91,6 +86,12 @@ int visible(const Arguments& args) {
 
 int enabled(const Arguments& args) {
   print_line(flag_text(IsWindowEnabled(target(args))));
+  return kDone;
+}
+
+// The Windows process id, for --owner-pid.
+int pid(const Arguments& args) {
+  print_line(std::to_string(owner_pid(target(args))));
   return kDone;
 }
 

@@ -41,10 +41,23 @@ std::string window_text(HWND hwnd) {
   return narrow(text);
 }
 
+std::string window_title(HWND hwnd) {
+  std::wstring title(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  title.resize(
+      static_cast<size_t>(GetWindowTextW(hwnd, title.data(), static_cast<int>(title.size()))));
+  return narrow(title);
+}
+
 std::string window_class(HWND hwnd) {
   wchar_t name[256];
   int length = GetClassNameW(hwnd, name, 256);
   return narrow(std::wstring(name, static_cast<size_t>(length > 0 ? length : 0)));
+}
+
+DWORD owner_pid(HWND hwnd) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  return pid;
 }
 
 std::vector<HWND> top_level_windows() {

@@ -15,7 +15,10 @@ struct WindowError : std::runtime_error {
 
 // The text through WM_GETTEXT, so edit boxes give their contents, not just a title.
 std::string window_text(HWND hwnd);
+// The title Windows keeps for every window: no message, so a busy window cannot stall a search.
+std::string window_title(HWND hwnd);
 std::string window_class(HWND hwnd);
+DWORD owner_pid(HWND hwnd);
 
 std::vector<HWND> top_level_windows();
 // All descendants, parents before their children, siblings in Z order.
