@@ -320,11 +320,16 @@ class Program:
             raise DriverError(f"{self.process.args[1]} still runs after {timeout_s} s") from None
 
     def stop(self):
-        """Kills the program and every process it started."""
+        """Kills the program and every process it started; output() still works after."""
         _kill_group(self.process)
+        if not self._log.closed:
+            self._stopped_output = self.output()
+            self._log.close()
 
     def output(self):
-        """What the program (and Wine) wrote to stdout and stderr so far, as bytes."""
+        """What the program (and Wine) wrote to stdout and stderr, as bytes."""
+        if self._log.closed:
+            return self._stopped_output
         self._log.seek(0)
         return self._log.read()
 

@@ -61,7 +61,8 @@ class WindowsTest(SampleTest):
     def test_children_give_class_id_and_text(self):
         buttons = [(c.id, c.text, c.visible, c.enabled)
                    for c in self.driver.children(self.window) if c.cls == "Button"]
-        self.assertEqual(buttons, [(101, "&Ask", True, True), (102, "&Open", True, True)])
+        self.assertEqual(buttons, [(101, "&Ask", True, True), (102, "&Open", True, True),
+                                   (103, "&Save", True, True)])
 
     def test_find_child_matches_a_caption_with_or_without_its_ampersand(self):
         self.assertEqual(self.button("Open"), self.button("&Open"))
@@ -126,6 +127,13 @@ class FileDialogTest(SampleTest):
         self.driver.click(self.button("Open"))
         self.driver.file_dialog(harness.windows_path(picture))
         self.wait_for_log("open=" + self.folder.windows_path("my picture.bmp"))
+
+    def test_save_dialog_leaves_the_overwrite_question_to_answer(self):
+        existing = self.folder.write("old.bmp", b"BM")
+        self.driver.click(self.button("Save"))
+        self.driver.file_dialog(harness.windows_path(existing))
+        self.assertEqual(self.driver.answer("yes").buttons, ["Yes", "No"])
+        self.wait_for_log("save=" + harness.windows_path(existing))
 
     def test_refused_path_leaves_the_dialog_for_the_next_commands(self):
         self.driver.click(self.button("Open"))

@@ -1,5 +1,5 @@
 // sample_app.exe: the windows the driver's own test works: a list box with Cyrillic items,
-// a button that asks Yes/No in a message box and one that opens a file dialog. What the
+// a button that asks Yes/No in a message box and two that open the file dialogs. What the
 // user did goes to sample.log in the current folder, a UTF-8 line each.
 #include <windows.h>
 // After windows.h: it needs its types.
@@ -13,6 +13,7 @@ namespace {
 constexpr int kListId = 100;
 constexpr int kAskId = 101;
 constexpr int kOpenId = 102;
+constexpr int kSaveId = 103;
 // Not 0, so the test sees that the harness passes the exit code through.
 constexpr int kExitCode = 3;
 
@@ -34,7 +35,8 @@ void ask(HWND owner) {
 // The program under test hooks its dialog to follow folder changes; so does the sample.
 UINT_PTR CALLBACK dialog_hook(HWND, UINT, WPARAM, LPARAM) { return 0; }
 
-void open_file(HWND owner) {
+// Logs "open=PATH" or "save=PATH", or "open=cancelled" and the like.
+void choose_file(HWND owner, bool save) {
   char path[MAX_PATH] = "";
   OPENFILENAMEA ofn{};
   ofn.lStructSize = sizeof ofn;
@@ -42,15 +44,23 @@ void open_file(HWND owner) {
   ofn.lpstrFilter = "Pictures\0*.bmp;*.jpg\0All files\0*.*\0";
   ofn.lpstrFile = path;
   ofn.nMaxFile = MAX_PATH;
-  ofn.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+  ofn.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_HIDEREADONLY |
+              (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
   ofn.lpfnHook = dialog_hook;
-  if (!GetOpenFileNameA(&ofn)) {
-    log_line(L"open=cancelled");
+  std::wstring line = save ? L"save=" : L"open=";
+  if (!(save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn))) {
+    log_line(line + L"cancelled");
     return;
   }
   wchar_t wide[MAX_PATH];
   MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH);
-  log_line(std::wstring(L"open=") + wide);
+  log_line(line + wide);
+}
+
+void add_button(HWND window, const wchar_t* caption, int id, int top) {
+  CreateWindowExW(0, L"Button", caption, WS_CHILD | WS_VISIBLE, 220, top, 80, 24, window,
+                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                  nullptr);
 }
 
 void create_controls(HWND window) {
@@ -60,15 +70,15 @@ void create_controls(HWND window) {
                       200, 120, window, reinterpret_cast<HMENU>(kListId), instance, nullptr);
   for (const wchar_t* item : {L"Яблоко", L"Груша", L"Слива"})
     SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-  CreateWindowExW(0, L"Button", L"&Ask", WS_CHILD | WS_VISIBLE, 220, 10, 80, 24, window,
-                  reinterpret_cast<HMENU>(kAskId), instance, nullptr);
-  CreateWindowExW(0, L"Button", L"&Open", WS_CHILD | WS_VISIBLE, 220, 40, 80, 24, window,
-                  reinterpret_cast<HMENU>(kOpenId), instance, nullptr);
+  add_button(window, L"&Ask", kAskId, 10);
+  add_button(window, L"&Open", kOpenId, 40);
+  add_button(window, L"&Save", kSaveId, 70);
 }
 
 void on_command(HWND window, WPARAM wparam) {
   if (LOWORD(wparam) == kAskId) ask(window);
-  if (LOWORD(wparam) == kOpenId) open_file(window);
+  if (LOWORD(wparam) == kOpenId) choose_file(window, false);
+  if (LOWORD(wparam) == kSaveId) choose_file(window, true);
   if (LOWORD(wparam) == kListId && HIWORD(wparam) == LBN_SELCHANGE) {
     auto index = SendDlgItemMessageW(window, kListId, LB_GETCURSEL, 0, 0);
     log_line(L"selected=" + std::to_wstring(index));
