@@ -16,6 +16,11 @@ inline DWORD timeout_ms(const Arguments& args) {
   return static_cast<DWORD>(args.number_option("timeout-ms", kDefaultTimeoutMs));
 }
 
+// How long the no-... commands watch.
+inline DWORD for_ms(const Arguments& args) {
+  return static_cast<DWORD>(args.number_option("for-ms", 0));
+}
+
 // Says on stderr what did not turn up and gives the exit code for it.
 inline int not_found(const std::string& what) {
   std::fprintf(stderr, "%s\n", what.c_str());

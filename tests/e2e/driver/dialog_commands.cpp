@@ -28,9 +28,13 @@ int button_id(const std::string& name) {
   throw UsageError("no button named " + name);
 }
 
+// The Windows process id of --owner-pid, 0 for any process.
+DWORD owner(const Arguments& args) {
+  return static_cast<DWORD>(args.number_option("owner-pid", 0));
+}
+
 HWND wait_message_box(const Arguments& args) {
-  auto owner = static_cast<DWORD>(args.number_option("owner-pid", 0));
-  return wait_for([&] { return find_message_box(owner); }, timeout_ms(args));
+  return wait_for([&] { return find_message_box(owner(args)); }, timeout_ms(args));
 }
 
 std::string without_cr(std::string text) {
@@ -50,7 +54,7 @@ HWND file_name_box(HWND dialog) {
 // before it has finished setting up its controls.
 HWND find_file_dialog() {
   for (HWND hwnd : top_level_windows()) {
-    if (!is_dialog(hwnd)) continue;
+    if (!is_visible_dialog(hwnd)) continue;
     HWND box = file_name_box(hwnd);
     if (box && IsWindowVisible(box) && IsWindowEnabled(box)) return hwnd;
   }
@@ -89,9 +93,7 @@ int message_box(const Arguments& args) {
 
 int no_message_box(const Arguments& args) {
   args.expect_positional(0);
-  auto owner = static_cast<DWORD>(args.number_option("owner-pid", 0));
-  auto period = static_cast<DWORD>(args.number_option("for-ms", 0));
-  if (!stays_absent([&] { return find_message_box(owner); }, period))
+  if (!stays_absent([&] { return find_message_box(owner(args)); }, for_ms(args)))
     return not_found("a message box appeared");
   return kDone;
 }

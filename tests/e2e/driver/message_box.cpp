@@ -33,12 +33,14 @@ int left_edge(HWND hwnd) {
 
 }  // namespace
 
-bool is_dialog(HWND hwnd) { return window_class(hwnd) == "#32770" && IsWindowVisible(hwnd); }
+bool is_visible_dialog(HWND hwnd) {
+  return window_class(hwnd) == "#32770" && IsWindowVisible(hwnd);
+}
 
 HWND find_message_box(DWORD owner) {
   for (HWND hwnd : top_level_windows()) {
     if (owner && owner_pid(hwnd) != owner) continue;
-    if (is_dialog(hwnd) && looks_like_message_box(hwnd)) return hwnd;
+    if (is_visible_dialog(hwnd) && looks_like_message_box(hwnd)) return hwnd;
   }
   return nullptr;
 }

@@ -20,7 +20,7 @@ struct MessageBoxView {
   std::vector<MessageBoxButton> buttons;  // left to right
 };
 
-bool is_dialog(HWND hwnd);
+bool is_visible_dialog(HWND hwnd);
 
 // The first visible message box, of any process when `owner` is 0.
 HWND find_message_box(DWORD owner);

@@ -63,8 +63,7 @@ int wait_window(const Arguments& args) {
 
 int no_window(const Arguments& args) {
   args.expect_positional(0);
-  auto period = static_cast<DWORD>(args.number_option("for-ms", 0));
-  if (!stays_absent([&] { return find_top_level(args); }, period))
+  if (!stays_absent([&] { return find_top_level(args); }, for_ms(args)))
     return not_found("the window appeared");
   return kDone;
 }
