@@ -292,6 +292,19 @@ class ProgramFolder:
     def read(self, name):
         return self.path(name).read_bytes()
 
+    def wait_for_content(self, name, part, timeout_s=10):
+        """Waits until the file exists and holds the bytes `part`; gives its whole content."""
+        file = self.path(name)
+
+        def content():
+            data = file.read_bytes() if file.exists() else b""
+            return data if part in data else None
+        try:
+            return wait_until(content, timeout_s, what=f"{part!r} in {name}")
+        except DriverError as error:
+            found = file.read_bytes() if file.exists() else "no file"
+            raise DriverError(f"{error}; {name} holds {found!r}") from None
+
     def remove(self):
         shutil.rmtree(self.root, ignore_errors=True)
 

@@ -35,15 +35,8 @@ class SampleTest(unittest.TestCase):
     def button(self, caption):
         return self.driver.find_child(self.window, cls="Button", text=caption)
 
-    def log(self):
-        log = self.folder.path("sample.log")
-        return log.read_text("utf-8").splitlines() if log.exists() else []
-
     def wait_for_log(self, line):
-        try:
-            harness.wait_until(lambda: line in self.log(), what=f"log line {line!r}")
-        except DriverError as error:
-            raise DriverError(f"{error}; the log: {self.log()!r}") from None
+        self.folder.wait_for_content("sample.log", f"{line}\n".encode())
 
 
 class WindowsTest(SampleTest):
