@@ -10,7 +10,7 @@ from harness import CROSS_DIR, DriverError, ListBox, ProgramFolder  # noqa: E402
 
 SAMPLE = CROSS_DIR / "tests" / "sample_app.exe"
 TITLE = "Образец драйвера"
-QUESTION = "Удалить «Груша»?"
+QUESTION = "Удалить «Груша»?\nЭто C:\\навсегда."
 
 
 def setUpModule():
@@ -130,8 +130,10 @@ class FileDialogTest(SampleTest):
 
     def test_refused_path_leaves_the_dialog_for_the_next_commands(self):
         self.driver.click(self.button("Open"))
-        dialog = self.driver.file_dialog(self.folder.windows_path("missing.bmp"))
+        missing = self.folder.windows_path("missing.bmp")
+        dialog = self.driver.file_dialog(missing)
         self.driver.answer("ok")
+        self.assertEqual(self.driver.caption(self.driver.find_child(dialog, id=0x47c)), missing)
         self.driver.cancel_file_dialog()
         self.wait_for_log("open=cancelled")
         with self.assertRaisesRegex(DriverError, "no window"):

@@ -28,7 +28,8 @@ void log_line(const std::wstring& line) {
 }
 
 void ask(HWND owner) {
-  int choice = MessageBoxW(owner, L"Удалить «Груша»?", L"Вопрос", MB_YESNO | MB_ICONQUESTION);
+  int choice = MessageBoxW(owner, L"Удалить «Груша»?\nЭто C:\\навсегда.", L"Вопрос",
+                           MB_YESNO | MB_ICONQUESTION);
   log_line(choice == IDYES ? L"answer=yes" : L"answer=no");
 }
 
