@@ -88,7 +88,8 @@ def _unescape(value):
 
 Child = namedtuple("Child", "handle cls id visible enabled text")
 ListBox = namedtuple("ListBox", "selected items")
-MessageBox = namedtuple("MessageBox", "hwnd caption text buttons")
+# icon: "question", "warning", "error", "information" or "" (none, or not a standard one).
+MessageBox = namedtuple("MessageBox", "hwnd caption text buttons icon")
 
 
 class Driver:
@@ -223,7 +224,7 @@ def _message_box(lines):
     fields = dict(line.split("=", 1) for line in lines)
     buttons = fields["buttons"].split(",") if fields["buttons"] else []
     return MessageBox(int(fields["hwnd"], 16), _unescape(fields["caption"]),
-                      _unescape(fields["text"]), buttons)
+                      _unescape(fields["text"]), buttons, fields.get("icon", ""))
 
 
 def _drive_mappings():

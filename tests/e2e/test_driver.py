@@ -55,7 +55,7 @@ class WindowsTest(SampleTest):
         buttons = [(c.id, c.text, c.visible, c.enabled)
                    for c in self.driver.children(self.window) if c.cls == "Button"]
         self.assertEqual(buttons, [(101, "&Ask", True, True), (102, "&Open", True, True),
-                                   (103, "&Save", True, True)])
+                                   (103, "&Save", True, True), (104, "&Warn", True, True)])
 
     def test_find_child_matches_a_caption_with_or_without_its_ampersand(self):
         self.assertEqual(self.button("Open"), self.button("&Open"))
@@ -102,6 +102,13 @@ class MessageBoxTest(SampleTest):
         self.assertEqual(self.driver.message_box().text, QUESTION)
         self.driver.answer("no")
         self.wait_for_log("answer=no")
+
+    def test_message_box_tells_the_standard_icon(self):
+        self.driver.click(self.button("Ask"))
+        self.assertEqual(self.driver.answer("no").icon, "question")
+        self.driver.click(self.button("Warn"))
+        self.assertEqual(self.driver.answer("ok").icon, "warning")
+        self.wait_for_log("warned")
 
     def test_message_box_waits_for_the_process_asked_for(self):
         with self.assertRaisesRegex(DriverError, "no message box"):

@@ -38,7 +38,8 @@ Handles are hexadecimal (0x1003e); numbers decimal or 0x hexadecimal. Texts are 
   close H          post WM_CLOSE
   select H INDEX   select a list box item and tell the parent (LBN_SELCHANGE)
   message-box [--owner-pid P] [--timeout-ms N]
-                   -> hwnd=, caption=, text=, buttons=Yes,No
+                   -> hwnd=, caption=, text=, buttons=Yes,No and, when told, icon=question
+                      (or warning, error, information)
   no-message-box [--owner-pid P] --for-ms N
   answer ok|cancel|yes|no|abort|retry|ignore [--expect-text T] [--owner-pid P] [--timeout-ms N]
                    prints the box, presses the button, waits for the box to close

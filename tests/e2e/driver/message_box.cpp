@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "arguments.h"
+#include "message_box_icon.h"
 #include "text.h"
 #include "windows_query.h"
 
@@ -23,6 +24,20 @@ bool looks_like_message_box(HWND hwnd) {
       return false;
   }
   return has_text && has_button;
+}
+
+bool is_icon(HWND hwnd) {
+  return window_class(hwnd) == "Static" &&
+         (GetWindowLongW(hwnd, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+}
+
+// A box just shown may not have painted its icon yet.
+std::string icon_once_drawn(HWND icon_static) {
+  constexpr DWORD kPaintWaitMs = 500;
+  std::string name;
+  wait_for([&] { return (name = standard_icon_at(icon_static)).empty() ? nullptr : icon_static; },
+           kPaintWaitMs);
+  return name;
 }
 
 int left_edge(HWND hwnd) {
@@ -46,10 +61,12 @@ HWND find_message_box(DWORD owner) {
 }
 
 MessageBoxView read_message_box(HWND hwnd) {
-  MessageBoxView box{hwnd, window_text(hwnd), "", {}};
+  MessageBoxView box{hwnd, window_text(hwnd), "", {}, ""};
   for (HWND child : descendants(hwnd)) {
     if (GetDlgCtrlID(child) == kTextId && window_class(child) == "Static")
       box.text = window_text(child);
+    else if (is_icon(child))
+      box.icon = icon_once_drawn(child);
     else if (window_class(child) == "Button" && IsWindowVisible(child))
       box.buttons.push_back({child, GetDlgCtrlID(child), without_mnemonic(window_text(child))});
   }
@@ -65,4 +82,5 @@ void print_message_box(const MessageBoxView& box) {
   print_line("caption=" + escape_value(box.caption));
   print_line("text=" + escape_value(box.text));
   print_line("buttons=" + buttons);
+  if (!box.icon.empty()) print_line("icon=" + box.icon);
 }

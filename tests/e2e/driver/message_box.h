@@ -18,6 +18,7 @@ struct MessageBoxView {
   std::string caption;
   std::string text;
   std::vector<MessageBoxButton> buttons;  // left to right
+  std::string icon;                       // "question" and the like, "" if none or unknown
 };
 
 bool is_visible_dialog(HWND hwnd);

@@ -1,5 +1,6 @@
 // sample_app.exe: the windows the driver's own test works: a list box with Cyrillic items,
-// a button that asks Yes/No in a message box and two that open the file dialogs. What the
+// buttons that show message boxes (Yes/No with a question icon, OK with a warning) and two that
+// open the file dialogs. What the
 // user did goes to sample.log in the current folder, a UTF-8 line each.
 #include <windows.h>
 // After windows.h: it needs its types.
@@ -14,6 +15,7 @@ constexpr int kListId = 100;
 constexpr int kAskId = 101;
 constexpr int kOpenId = 102;
 constexpr int kSaveId = 103;
+constexpr int kWarnId = 104;
 // Not 0, so the test sees that the harness passes the exit code through.
 constexpr int kExitCode = 3;
 
@@ -31,6 +33,11 @@ void ask(HWND owner) {
   int choice = MessageBoxW(owner, L"Удалить «Груша»?\nЭто C:\\навсегда.", L"Вопрос",
                            MB_YESNO | MB_ICONQUESTION);
   log_line(choice == IDYES ? L"answer=yes" : L"answer=no");
+}
+
+void warn(HWND owner) {
+  MessageBoxW(owner, L"Осторожно", L"Внимание", MB_OK | MB_ICONWARNING);
+  log_line(L"warned");
 }
 
 // The program under test hooks its dialog to follow folder changes; so does the sample.
@@ -74,12 +81,14 @@ void create_controls(HWND window) {
   add_button(window, L"&Ask", kAskId, 10);
   add_button(window, L"&Open", kOpenId, 40);
   add_button(window, L"&Save", kSaveId, 70);
+  add_button(window, L"&Warn", kWarnId, 100);
 }
 
 void on_command(HWND window, WPARAM wparam) {
   if (LOWORD(wparam) == kAskId) ask(window);
   if (LOWORD(wparam) == kOpenId) choose_file(window, false);
   if (LOWORD(wparam) == kSaveId) choose_file(window, true);
+  if (LOWORD(wparam) == kWarnId) warn(window);
   if (LOWORD(wparam) == kListId && HIWORD(wparam) == LBN_SELCHANGE) {
     auto index = SendDlgItemMessageW(window, kListId, LB_GETCURSEL, 0, 0);
     log_line(L"selected=" + std::to_wstring(index));
