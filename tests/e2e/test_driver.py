@@ -51,6 +51,13 @@ class WindowsTest(SampleTest):
         self.assertEqual(self.driver.list_items(list_box).selected, 2)
         self.wait_for_log("selected=2")
 
+    def test_command_and_post_reach_the_window(self):
+        self.driver.command(self.window, 104)
+        self.assertEqual(self.driver.answer("ok").text, "Осторожно")
+        wm_command = 0x111
+        self.driver.post(self.window, wm_command, 101, 0)
+        self.assertEqual(self.driver.answer("no").text, QUESTION)
+
     def test_children_give_class_id_and_text(self):
         buttons = [(c.id, c.text, c.visible, c.enabled)
                    for c in self.driver.children(self.window) if c.cls == "Button"]
