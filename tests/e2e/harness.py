@@ -117,7 +117,8 @@ class Driver:
         if process.returncode != 0:
             raise DriverError(f"driver {' '.join(args)}: exit {process.returncode}\n"
                               f"stdout:\n{text}stderr:\n{err.decode('utf-8', 'replace')}")
-        return text.splitlines()
+        # Split at \n only: splitlines() would also split at characters a text may hold.
+        return text.split("\n")[:-1] if text else []
 
     def _handle(self, *args, **kwargs):
         return int(self.run(*args, **kwargs)[0], 16)

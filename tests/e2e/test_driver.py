@@ -11,6 +11,7 @@ from harness import CROSS_DIR, DriverError, ListBox, ProgramFolder  # noqa: E402
 SAMPLE = CROSS_DIR / "tests" / "sample_app.exe"
 TITLE = "Образец драйвера"
 QUESTION = "Удалить «Груша»?\nЭто C:\\навсегда."
+ASK_ID, OPEN_ID, SAVE_ID, WARN_ID = 101, 102, 103, 104
 
 
 def setUpModule():
@@ -52,17 +53,17 @@ class WindowsTest(SampleTest):
         self.wait_for_log("selected=2")
 
     def test_command_and_post_reach_the_window(self):
-        self.driver.command(self.window, 104)
+        self.driver.command(self.window, WARN_ID)
         self.assertEqual(self.driver.answer("ok").text, "Осторожно")
         wm_command = 0x111
-        self.driver.post(self.window, wm_command, 101, 0)
+        self.driver.post(self.window, wm_command, ASK_ID, 0)
         self.assertEqual(self.driver.answer("no").text, QUESTION)
 
     def test_children_give_class_id_and_text(self):
         buttons = [(c.id, c.text, c.visible, c.enabled)
                    for c in self.driver.children(self.window) if c.cls == "Button"]
-        self.assertEqual(buttons, [(101, "&Ask", True, True), (102, "&Open", True, True),
-                                   (103, "&Save", True, True), (104, "&Warn", True, True)])
+        self.assertEqual(buttons, [(ASK_ID, "&Ask", True, True), (OPEN_ID, "&Open", True, True),
+                                   (SAVE_ID, "&Save", True, True), (WARN_ID, "&Warn", True, True)])
 
     def test_find_child_matches_a_caption_with_or_without_its_ampersand(self):
         self.assertEqual(self.button("Open"), self.button("&Open"))
