@@ -5,6 +5,8 @@ prefix and exports DISPLAY and the WINE* variables. A test module calls start_wi
 before its tests and stop_wine() after them.
 """
 
+import atexit
+import ctypes
 import os
 import shutil
 import signal
@@ -32,6 +34,19 @@ def _run_quietly(args, timeout_s):
                    stderr=subprocess.DEVNULL, timeout=timeout_s, check=False)
 
 
+def _die_with_parent():
+    """Runs in the child before exec: the kernel kills it when the test process dies."""
+    pr_set_pdeathsig = 1
+    ctypes.CDLL(None, use_errno=True).prctl(pr_set_pdeathsig, signal.SIGKILL)
+
+
+def _spawn(args, stdout, stderr, cwd=None):
+    """Starts a Wine process in its own process group (stopped as a whole by _kill_group)
+    that does not outlive this one."""
+    return subprocess.Popen(args, cwd=cwd, stdin=subprocess.DEVNULL, stdout=stdout,
+                            stderr=stderr, start_new_session=True, preexec_fn=_die_with_parent)
+
+
 def _kill_group(process):
     try:
         os.killpg(process.pid, signal.SIGKILL)
@@ -44,12 +59,14 @@ _desktop_holder = None
 
 
 def start_wine():
-    """Starts the Wine side once: a persistent wineserver, the prefix's services and a process
-    that holds the virtual desktop.
+    """Starts the Wine side once: the wineserver, the prefix's services and a process that
+    holds the virtual desktop for the whole run.
 
     Whatever Wine starts first inherits the caller's stdout and stderr and keeps them open
     for as long as it runs; started here with /dev/null, the driver's later calls can read
     their output from pipes without waiting for a wineserver or a service to exit.
+    Should this process die without stop_wine(), the holder and the programs die with it
+    (see _spawn), and the desktop and the wineserver follow a few seconds later.
     """
     global _desktop_holder
     if _desktop_holder is not None:
@@ -57,12 +74,10 @@ def start_wine():
     if not DRIVER.is_file():
         raise DriverError(f"no {DRIVER}: build first; WALLPAPER_CROSS_DIR names the cross build")
     _run_quietly(["wineserver", "-k"], 20)
-    _run_quietly(["wineserver", "-p"], 20)
     _run_quietly(["wineboot"], 120)
-    _desktop_holder = subprocess.Popen(
-        ["wine", str(DRIVER), "hold-desktop"],
-        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-        start_new_session=True)
+    _desktop_holder = _spawn(["wine", str(DRIVER), "hold-desktop"], stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL)
+    atexit.register(stop_wine)
     # The desktop's taskbar: once it is there, programs started next join this desktop.
     Driver().wait_window(prefix="", cls="Shell_TrayWnd")
 
@@ -73,7 +88,7 @@ def stop_wine():
     if _desktop_holder is not None:
         _kill_group(_desktop_holder)
         _desktop_holder = None
-    _run_quietly(["wineserver", "-k"], 20)
+        _run_quietly(["wineserver", "-k"], 20)
 
 
 def _unescape(value):
@@ -105,9 +120,7 @@ class Driver:
         wait_ms = timeout_ms if timeout_ms is not None else self.timeout_ms
         if args[0] in _WAITING_COMMANDS:
             args += ["--timeout-ms", str(wait_ms)]
-        process = subprocess.Popen(["wine", self.path, *args], stdin=subprocess.DEVNULL,
-                                   stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                                   start_new_session=True)
+        process = _spawn(["wine", self.path, *args], subprocess.PIPE, subprocess.PIPE)
         try:
             out, err = process.communicate(timeout=wait_ms / 1000 + WINE_MARGIN_S)
         except subprocess.TimeoutExpired:
@@ -317,9 +330,8 @@ class Program:
 
     def __init__(self, program, cwd, args=()):
         self._log = tempfile.TemporaryFile()
-        self.process = subprocess.Popen(["wine", str(program), *map(str, args)], cwd=cwd,
-                                        stdin=subprocess.DEVNULL, stdout=self._log,
-                                        stderr=subprocess.STDOUT, start_new_session=True)
+        self.process = _spawn(["wine", str(program), *map(str, args)], self._log,
+                              subprocess.STDOUT, cwd)
 
     def __enter__(self):
         return self
