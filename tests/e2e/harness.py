@@ -292,9 +292,13 @@ class ProgramFolder:
         return windows_path(self.path(name))
 
     def copy(self, source, name=None):
+        """Copies a file or a whole folder (a plug-in folder, say) into the folder."""
         target = self.path(name or Path(source).name)
         target.parent.mkdir(parents=True, exist_ok=True)
-        shutil.copy2(source, target)
+        if Path(source).is_dir():
+            shutil.copytree(source, target)
+        else:
+            shutil.copy2(source, target)
         return target
 
     def write(self, name, data):

@@ -1,5 +1,6 @@
 """The driver and the harness working a small sample program under Wine."""
 
+import os
 import sys
 import unittest
 from pathlib import Path
@@ -165,9 +166,15 @@ class ProgramTest(SampleTest):
         self.driver.no_window(300, title=TITLE)
 
     def test_windows_paths_map_back_to_linux(self):
-        for linux in (self.folder.path("sub dir/Файл.ini"), Path(harness.__file__)):
-            self.assertEqual(harness.linux_path(harness.windows_path(linux)), linux)
+        with ProgramFolder(parent=Path(os.environ["WINEPREFIX"]) / "drive_c") as on_c:
+            self.assertTrue(on_c.windows_path("a.ini").startswith("C:\\wallpaper-e2e-"))
+            for linux in (self.folder.path("sub dir/Файл.ini"), on_c.path("a.ini")):
+                self.assertEqual(harness.linux_path(harness.windows_path(linux)), linux)
         self.assertTrue(self.folder.windows_path().startswith("Z:\\tmp\\"))
+
+    def test_folder_copies_files_and_folders(self):
+        with ProgramFolder(["tests"], source=CROSS_DIR) as copy:
+            self.assertEqual(copy.read("tests/driver.exe"), harness.DRIVER.read_bytes())
 
     def test_screenshot_writes_a_png(self):
         shot = self.folder.path("shot.png")
