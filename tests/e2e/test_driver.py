@@ -1,13 +1,11 @@
 """The driver and the harness working a small sample program under Wine."""
 
 import os
-import sys
 import unittest
 from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parent))
-import harness  # noqa: E402
-from harness import CROSS_DIR, DriverError, ListBox, ProgramFolder  # noqa: E402
+import harness
+from harness import CROSS_DIR, DriverError, ListBox, ProgramFolder
 
 SAMPLE = CROSS_DIR / "tests" / "sample_app.exe"
 TITLE = "Образец драйвера"
