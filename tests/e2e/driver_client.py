@@ -143,6 +143,10 @@ class Driver:
     def cancel_file_dialog(self, timeout_ms=None):
         return self._handle("file-dialog", "--cancel", timeout_ms=timeout_ms)
 
+    # Files, as the shell and other programs use them.
+    def drop_files(self, hwnd, *windows_paths):
+        self.run("drop-files", hex(hwnd), *windows_paths)
+
 
 _WAITING_COMMANDS = {"wait-window", "find-child", "message-box", "answer", "file-dialog"}
 

@@ -4,8 +4,7 @@ byte for byte on disk."""
 import unittest
 
 import harness
-import picture_files
-from wallpaper_app import TITLE, LIST_CAPTION, Wallpaper, ini_text
+from wallpaper_app import TITLE, LIST_CAPTION, WallpaperTest, hold_file, ini_text
 
 
 def setUpModule():
@@ -16,18 +15,13 @@ def tearDownModule():
     harness.stop_wine()
 
 
-class ListFiles(unittest.TestCase):
+class ListFiles(WallpaperTest):
     def setUp(self):
-        self.driver = harness.Driver()
-        self.folder = harness.ProgramFolder(["wallpaper.exe"])
-        self.addCleanup(self.folder.remove)
+        super().setUp()
         self.folder.write("wallpaper.ini", ini_text({"GENERAL": {"Splash": "0"}}))
-        self.pictures = []
-        for name in ("one.bmp", "two.bmp"):
-            self.folder.write(f"pics/{name}", picture_files.bmp(8, 6, (90, 140, 200)))
-            self.pictures.append(self.folder.windows_path(f"pics/{name}").encode("cp1251"))
-        self.app = Wallpaper(self.driver, self.folder).start()
-        self.addCleanup(self.app.stop)
+        self.pictures = [self.picture(f"pics/{name}").encode("cp1251")
+                         for name in ("one.bmp", "two.bmp")]
+        self.app.start()
 
     def open_list(self, path, name=None):
         self.app.command("pm_open")
@@ -85,8 +79,7 @@ class ListFiles(unittest.TestCase):
         self.folder.write("one.wlt", self.pictures[0] + b"\r\n")
         self.open_list("one.wlt")
         locked = self.folder.write("locked.wlt", b"x\r\n")
-        locked.chmod(0)
-        self.addCleanup(locked.chmod, 0o644)
+        self.addCleanup(hold_file(locked).stop)
         self.app.command("pm_open")
         self.driver.file_dialog(self.folder.windows_path("locked.wlt"))
         self.driver.answer("ok", expect_text="Cannot open file " +

@@ -4,8 +4,7 @@ and the exit save."""
 import unittest
 
 import harness
-import picture_files
-from wallpaper_app import TITLE, LIST_CAPTION, Wallpaper, cp1251, ini_text
+from wallpaper_app import TITLE, LIST_CAPTION, WallpaperTest, cp1251, ini_text
 
 
 def setUpModule():
@@ -16,14 +15,7 @@ def tearDownModule():
     harness.stop_wine()
 
 
-class StartUp(unittest.TestCase):
-    def setUp(self):
-        self.driver = harness.Driver()
-        self.folder = harness.ProgramFolder(["wallpaper.exe"])
-        self.app = Wallpaper(self.driver, self.folder)
-        self.addCleanup(self.folder.remove)
-        self.addCleanup(self.app.stop)
-
+class StartUp(WallpaperTest):
     def write_list(self, name, entries):
         data = b"".join(cp1251(e) + b"\r\n" for e in entries)
         self.folder.write(name, data)
@@ -50,9 +42,7 @@ class StartUp(unittest.TestCase):
         self.assertFalse(self.folder.path("Default.wlt").exists())
 
     def test_second_instance_says_so_and_leaves_the_first_alone(self):
-        pictures = [self.folder.windows_path(n) for n in ("a.bmp", "b.bmp")]
-        for n in ("a.bmp", "b.bmp"):
-            self.folder.write(n, picture_files.bmp(8, 6, (90, 140, 200)))
+        pictures = [self.picture(n) for n in ("a.bmp", "b.bmp")]
         listed = self.write_list("two.wlt", pictures)
         self.folder.write("wallpaper.ini", ini_text({"GENERAL": {"szSpisok": listed}}))
         self.app.start()
@@ -69,10 +59,7 @@ class StartUp(unittest.TestCase):
         self.assertTrue(self.driver.visible(self.app.window))
 
     def test_stored_list_is_loaded_with_a_selection(self):
-        pictures = []
-        for name in ("sea.bmp", "Лес.bmp", "sky.bmp"):
-            self.folder.write(f"pics/{name}".encode().decode(), picture_files.bmp(8, 6, (90, 140, 200)))
-            pictures.append(self.folder.windows_path(f"pics/{name}"))
+        pictures = [self.picture(f"pics/{name}") for name in ("sea.bmp", "Лес.bmp", "sky.bmp")]
         listed = self.write_list("Отпуск.wlt", pictures)
         self.folder.write("wallpaper.ini", ini_text({"GENERAL": {
             "szSpisok": listed, "Timer": "1", "TimerInterval": "3"}}))
@@ -97,6 +84,25 @@ class StartUp(unittest.TestCase):
         general = self.app.ini()["GENERAL"]
         self.assertEqual(general["szSpisok"], self.folder.windows_path("gone.wlt"))
         self.assertEqual(general["Timer"], "0")
+
+    def test_exit_writes_a_list_without_file_to_default_wlt_which_the_next_start_loads(self):
+        self.app.start()
+        pictures = [self.picture("a.bmp"), self.picture("b.bmp")]
+        self.driver.drop_files(self.app.window, *pictures)
+        harness.wait_until(lambda: len(self.app.list_items().items) == 2, what="the drop")
+        self.assertEqual(self.app.caption(), TITLE)
+
+        self.app.exit("yes")
+        self.assertEqual(self.app.program.wait_exit(15), 0)
+        default = self.folder.read("Default.wlt")
+        self.assertEqual(default, b"".join(p.encode("cp1251") + b"\r\n" for p in pictures))
+        general = self.app.ini()["GENERAL"]
+        self.assertEqual(general["szSpisok"], self.folder.windows_path("Default.wlt"))
+        self.assertEqual(general["szSaveLoadDir"], self.folder.windows_path() + "\\")
+
+        self.app.start()
+        self.assertEqual(self.app.caption(), LIST_CAPTION + "Default.wlt")
+        self.assertEqual(self.app.list_items().items, ["a.bmp", "b.bmp"])
 
     def test_close_box_only_hides_the_program(self):
         self.app.start()

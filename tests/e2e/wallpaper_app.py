@@ -3,9 +3,11 @@ through driver.exe: what the end-to-end tests of the program share."""
 
 import os
 import re
+import unittest
 from pathlib import Path
 
 import harness
+import picture_files
 
 TITLE = "Varnok Wallpaper 2008"
 LIST_CAPTION = TITLE + " - Wallpaper List: "
@@ -58,6 +60,8 @@ class Wallpaper:
 
     def start(self, russian=False):
         """Starts the program; `russian` gives it the ANSI code page of a Russian Windows."""
+        if self.program:
+            self.program.stop()
         saved = os.environ.get("LC_ALL")
         if russian:
             os.environ["LC_ALL"] = "ru_RU.UTF-8"
@@ -102,3 +106,26 @@ class Wallpaper:
     def ini(self):
         path = self.folder.path("wallpaper.ini")
         return read_ini(path.read_bytes()) if path.exists() else None
+
+
+def hold_file(path):
+    """A process that keeps a file open without sharing, so the program cannot open it."""
+    holder = harness.start(harness.DRIVER, args=["hold-file", harness.windows_path(path)])
+    harness.wait_until(lambda: b"held" in holder.output(), what=f"{path} to be held")
+    return holder
+
+
+class WallpaperTest(unittest.TestCase):
+    """A fresh program folder holding wallpaper.exe for every test, and the driver."""
+
+    def setUp(self):
+        self.driver = harness.Driver()
+        self.folder = harness.ProgramFolder(["wallpaper.exe"])
+        self.addCleanup(self.folder.remove)
+        self.app = Wallpaper(self.driver, self.folder)
+        self.addCleanup(self.app.stop)
+
+    def picture(self, name):
+        """A small real bitmap in the program folder; gives its Windows path."""
+        self.folder.write(name, picture_files.bmp(8, 6, (90, 140, 200)))
+        return self.folder.windows_path(name)

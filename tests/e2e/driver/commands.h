@@ -54,4 +54,7 @@ int file_dialog(const Arguments& args);
 
 int hold_desktop(const Arguments& args);
 
+int drop_files(const Arguments& args);
+int hold_file(const Arguments& args);
+
 }  // namespace commands

@@ -46,6 +46,8 @@ Handles are hexadecimal (0x1003e); numbers decimal or 0x hexadecimal. Texts are 
   file-dialog PATH [--timeout-ms N]   type PATH in an open/save dialog and press OK
   file-dialog --cancel [--timeout-ms N]
   hold-desktop     stay on the virtual desktop until killed, so Wine keeps it up
+  drop-files H PATH...   drop files on a window as the shell does
+  hold-file PATH   open PATH without sharing, print "held", keep it open until killed
 )";
 
 struct Command {
@@ -76,6 +78,8 @@ const std::vector<Command> kCommands = {
     {"answer", commands::answer, {"expect-text=", "owner-pid=", "timeout-ms="}},
     {"file-dialog", commands::file_dialog, {"cancel", "timeout-ms="}},
     {"hold-desktop", commands::hold_desktop, {}},
+    {"drop-files", commands::drop_files, {}},
+    {"hold-file", commands::hold_file, {}},
 };
 
 // The arguments in UTF-8: the narrow argv of a Windows program is in the ANSI code page.
