@@ -104,6 +104,23 @@ class StartUp(WallpaperTest):
         self.assertEqual(self.app.caption(), LIST_CAPTION + "Default.wlt")
         self.assertEqual(self.app.list_items().items, ["a.bmp", "b.bmp"])
 
+    def test_shut_down_query_saves_the_state_and_the_program_goes_on(self):
+        self.app.start()
+        self.driver.drop_files(self.app.window, self.picture("a.bmp"))
+        harness.wait_until(lambda: self.app.list_items().items == ["a.bmp"], what="the drop")
+        self.driver.post(self.app.window, 0x0011)  # WM_QUERYENDSESSION
+        harness.wait_until(lambda: self.folder.path("Default.wlt").exists(),
+                           what="the save at the shut-down query")
+        self.assertEqual(self.app.ini()["GENERAL"]["szSpisok"],
+                         self.folder.windows_path("Default.wlt"))
+        self.assertIsNone(self.app.program.process.poll())
+
+        self.driver.drop_files(self.app.window, self.picture("b.bmp"))
+        harness.wait_until(lambda: len(self.app.list_items().items) == 2, what="the second drop")
+        self.app.exit("yes")
+        self.assertEqual(self.app.program.wait_exit(15), 0)
+        self.assertEqual(self.folder.read("Default.wlt").count(b"\r\n"), 2)
+
     def test_close_box_only_hides_the_program(self):
         self.app.start()
         self.driver.close(self.app.window)
