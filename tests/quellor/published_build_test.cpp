@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdint>
 #include <string>
 
@@ -16,6 +18,9 @@ struct VersionFileCase {
   std::int32_t selector;
   std::string build;
 };
+
+// Shown by name in test listings, not as raw bytes.
+void PrintTo(const VersionFileCase& c, std::ostream* os) { *os << c.name; }
 
 const std::string kBothProducts = "WallpaperBuild 281\r\nConverterBuild 15\r\n";
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -52,6 +54,9 @@ struct CheckCase {
   std::string question_build;  // the build that the question names
   std::string page_address;
 };
+
+// Shown by name in test listings, not as raw bytes.
+void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.name; }
 
 const std::string kBothProducts = "WallpaperBuild 281\nConverterBuild 300\n";
 
