@@ -38,10 +38,15 @@ class MenuItem : public gui::MenuItem {
       if (onClick) onClick();
     });
   }
+  // Only the text changes; the item keeps its state, the default mark among it.
   void setText(const std::string& text) override {
     text_ = text;
-    ModifyMenuW(menu_, id_, MF_BYCOMMAND | MF_STRING, id_,
-                widen(text, gui::TextKind::Interface).c_str());
+    std::wstring wide = widen(text, gui::TextKind::Interface);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = wide.data();
+    SetMenuItemInfoW(menu_, id_, FALSE, &info);
   }
   std::string text() const override { return text_; }
   void setEnabled(bool enabled) override {

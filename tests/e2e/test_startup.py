@@ -4,7 +4,7 @@ and the exit save."""
 import unittest
 
 import harness
-from wallpaper_app import TITLE, LIST_CAPTION, WallpaperTest, cp1251, ini_text
+from wallpaper_app import CONFIRM_EXIT, LIST_CAPTION, TITLE, WallpaperTest, cp1251, ini_text
 
 
 def setUpModule():
@@ -130,6 +130,18 @@ class StartUp(WallpaperTest):
         self.app.command("pm_Restore")
         harness.wait_until(lambda: self.driver.visible(self.app.window),
                            what="the window to come back")
+
+    def test_notification_area_menu_restores_and_exits(self):
+        self.app.start()
+        self.driver.close(self.app.window)
+        harness.wait_until(lambda: not self.driver.visible(self.app.window),
+                           what="the window to hide")
+        self.app.choose_from_tray_menu("first")  # "Восстановить"
+        harness.wait_until(lambda: self.driver.visible(self.app.window),
+                           what="the window to come back")
+        self.app.choose_from_tray_menu("last")  # "Выход"
+        self.driver.answer("yes", expect_text=CONFIRM_EXIT)
+        self.assertEqual(self.app.program.wait_exit(15), 0)
 
     def test_exit_answered_no_writes_nothing(self):
         self.app.start()

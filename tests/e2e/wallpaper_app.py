@@ -3,6 +3,7 @@ through driver.exe: what the end-to-end tests of the program share."""
 
 import os
 import re
+import subprocess
 import unittest
 from pathlib import Path
 
@@ -103,9 +104,23 @@ class Wallpaper:
         self.command("pm_Exit")
         return self.driver.answer(answer, expect_text=CONFIRM_EXIT)
 
+    def choose_from_tray_menu(self, item):
+        """Right-clicks the notification-area icon and clicks "first" or "last" item of its menu,
+        as a user would with the mouse."""
+        # The icon is the only one in the corner of the virtual desktop's taskbar.
+        _xdotool("mousemove", "1013", "757", "click", "3")
+        menu = self.driver.wait_window(title="", cls="#32768")
+        left, top, right, bottom = self.driver.rect(menu)
+        y = top + 11 if item == "first" else bottom - 11
+        _xdotool("mousemove", str(left + 20), str(y), "click", "1")
+
     def ini(self):
         path = self.folder.path("wallpaper.ini")
         return read_ini(path.read_bytes()) if path.exists() else None
+
+
+def _xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True, timeout=10)
 
 
 def hold_file(path):
