@@ -70,7 +70,6 @@ class Picture : public Control {
 
 class ListBox : public Control {
  public:
-  virtual void clear() = 0;
   virtual void add(const std::string& item) = 0;
   // Replaces all items at once; the cheap way to show a long list.
   virtual void assign(const std::vector<std::string>& items) = 0;

@@ -78,7 +78,6 @@ class ListBox : public ChildWindow<gui::ListBox> {
                       args));
     SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, 13);
   }
-  void clear() override { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
   void add(const std::string& item) override {
     SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(item, kind_).c_str()));
   }

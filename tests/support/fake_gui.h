@@ -60,7 +60,6 @@ class Form : public TextState<gui::Form> {
 
 class ListBox : public ControlState<gui::ListBox> {
  public:
-  void clear() override { items_.clear(), index_ = -1; }
   void add(const std::string& item) override { items_.push_back(item); }
   void assign(const std::vector<std::string>& items) override { items_ = items, index_ = -1; }
   std::int64_t count() const override { return static_cast<std::int64_t>(items_.size()); }
@@ -128,14 +127,13 @@ class Picture : public ControlState<gui::Picture> {
   explicit Picture(const std::map<std::string, std::pair<int, int>>& pictures)
       : pictures_(pictures) {}
   void loadFromFile(const std::string& path) override;
-  void setDrawing(const gui::PictureDrawing& drawing) override { drawing_ = drawing; }
+  void setDrawing(const gui::PictureDrawing&) override {}
   int pictureWidth() const override { return size_.first; }
   int pictureHeight() const override { return size_.second; }
   std::string loaded;  // the path of the picture shown
 
  private:
   const std::map<std::string, std::pair<int, int>>& pictures_;
-  gui::PictureDrawing drawing_;
   std::pair<int, int> size_{0, 0};
 };
 
