@@ -143,6 +143,15 @@ class StartUp(WallpaperTest):
         self.driver.answer("yes", expect_text=CONFIRM_EXIT)
         self.assertEqual(self.app.program.wait_exit(15), 0)
 
+    def test_minimised_start_shows_only_the_notification_area_icon(self):
+        self.folder.write("wallpaper.ini", ini_text({"GENERAL": {"Minimize": "1", "Splash": "0"}}))
+        self.app.start(shown=False)
+        self.driver.no_message_box(1000)  # start-up has finished by then
+        self.assertFalse(self.driver.visible(self.app.window))
+        self.app.choose_from_tray_menu("first")
+        harness.wait_until(lambda: self.driver.visible(self.app.window),
+                           what="the window to come back")
+
     def test_exit_answered_no_writes_nothing(self):
         self.app.start()
         box = self.app.exit("no")

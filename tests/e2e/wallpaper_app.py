@@ -59,8 +59,9 @@ class Wallpaper:
         self.program = None
         self.window = None
 
-    def start(self, russian=False):
-        """Starts the program; `russian` gives it the ANSI code page of a Russian Windows."""
+    def start(self, russian=False, shown=True):
+        """Starts the program; `russian` gives it the ANSI code page of a Russian Windows;
+        `shown` false when it is to start hidden in the notification area."""
         if self.program:
             self.program.stop()
         saved = os.environ.get("LC_ALL")
@@ -74,12 +75,10 @@ class Wallpaper:
             else:
                 os.environ["LC_ALL"] = saved
         self.window = self.driver.wait_window(prefix=TITLE, cls="TMainForm", timeout_ms=20000)
-        harness.wait_until(lambda: self.driver.visible(self.window) or self.minimized(),
-                           what="the main window's start-up")
+        if shown:
+            harness.wait_until(lambda: self.driver.visible(self.window),
+                               what="the main window's start-up")
         return self
-
-    def minimized(self):
-        return False
 
     def stop(self):
         if self.program:
