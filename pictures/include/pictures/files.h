@@ -5,8 +5,8 @@
 //   pictures::Metafile emf = pictures::loadMetafile(path);       // then GDI plays emf.bytes
 //
 // Every function throws PictureError: missing file, unreadable, unsupported extension, damaged
-// or too large; what() is the text for the user. Nothing is cached: the main window's preview
-// loads with its box and probes the size from the header, one full decode never happens.
+// or too large; what() is the text for the user. The preview loads with its box and takes the
+// size label from probePictureSize (the header only), so it never decodes at full size.
 #pragma once
 
 #include <string>
