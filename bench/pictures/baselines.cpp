@@ -60,7 +60,8 @@ bool expandFirstImage(const GifFileType* gif, Decoded* out) {
   const SavedImage& image = gif->SavedImages[0];
   const GifImageDesc& d = image.ImageDesc;
   const ColorMapObject* map = d.ColorMap ? d.ColorMap : gif->SColorMap;
-  if (!map || !image.RasterBits || d.Left + d.Width > gif->SWidth || d.Top + d.Height > gif->SHeight) {
+  if (!map || !image.RasterBits || d.Left + d.Width > gif->SWidth ||
+      d.Top + d.Height > gif->SHeight) {
     return false;
   }
   GraphicsControlBlock control{};
