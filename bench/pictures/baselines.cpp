@@ -3,6 +3,7 @@
 #include <gif_lib.h>
 #include <png.h>
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -53,6 +54,37 @@ bool runLibpng(png_structp png, png_infop info, Decoded* out, std::vector<png_by
   return true;
 }
 
+// The first image on the logical screen; false when there is none or it does not fit.
+bool expandFirstImage(const GifFileType* gif, Decoded* out) {
+  if (gif->ImageCount < 1) return false;
+  const SavedImage& image = gif->SavedImages[0];
+  const GifImageDesc& d = image.ImageDesc;
+  const ColorMapObject* map = d.ColorMap ? d.ColorMap : gif->SColorMap;
+  if (!map || !image.RasterBits || d.Left + d.Width > gif->SWidth ||
+      d.Top + d.Height > gif->SHeight) {
+    return false;
+  }
+  GraphicsControlBlock control{};
+  control.TransparentColor = NO_TRANSPARENT_COLOR;
+  DGifSavedExtensionToGCB(const_cast<GifFileType*>(gif), 0, &control);
+  uint32_t table[256];
+  std::fill(table, table + 256, 0xFF000000u);  // indices past the palette: opaque black
+  for (int i = 0; i < map->ColorCount && i < 256; ++i) {
+    const GifColorType c = map->Colors[i];
+    table[i] = uint32_t{c.Blue} | uint32_t{c.Green} << 8 | uint32_t{c.Red} << 16 | 0xFF000000u;
+  }
+  if (control.TransparentColor >= 0) table[control.TransparentColor & 255] = 0;
+  out->width = static_cast<uint32_t>(gif->SWidth);
+  out->height = static_cast<uint32_t>(gif->SHeight);
+  out->pixels.assign(size_t{out->width} * out->height * 4, 0);
+  for (int y = 0; y < d.Height; ++y) {
+    const GifByteType* src = image.RasterBits + size_t(y) * size_t(d.Width);
+    uint8_t* dst = &out->pixels[(size_t(y + d.Top) * out->width + size_t(d.Left)) * 4];
+    for (int x = 0; x < d.Width; ++x) std::memcpy(dst + x * 4, &table[src[x]], 4);
+  }
+  return true;
+}
+
 }  // namespace
 
 Decoded decodeWithLibpng(const std::vector<uint8_t>& file) {
@@ -72,30 +104,11 @@ Decoded decodeWithGiflib(const std::vector<uint8_t>& file) {
   MemoryReader reader{file.data(), file.size(), 0};
   int error = 0;
   GifFileType* gif = DGifOpen(&reader, readGif, &error);
-  if (!gif || DGifSlurp(gif) != GIF_OK || gif->ImageCount < 1)
-    throw std::runtime_error("giflib failed");
-  const SavedImage& image = gif->SavedImages[0];
-  const ColorMapObject* map = image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : gif->SColorMap;
-  GraphicsControlBlock control{};
-  control.TransparentColor = NO_TRANSPARENT_COLOR;
-  DGifSavedExtensionToGCB(gif, 0, &control);
-  uint32_t table[256] = {};
-  for (int i = 0; i < map->ColorCount && i < 256; ++i) {
-    const GifColorType c = map->Colors[i];
-    table[i] = uint32_t{c.Blue} | uint32_t{c.Green} << 8 | uint32_t{c.Red} << 16 | 0xFF000000u;
-  }
-  if (control.TransparentColor >= 0) table[control.TransparentColor] = 0;
+  if (!gif) throw std::runtime_error("giflib failed");
   Decoded out;
-  out.width = static_cast<uint32_t>(gif->SWidth);
-  out.height = static_cast<uint32_t>(gif->SHeight);
-  out.pixels.assign(size_t{out.width} * out.height * 4, 0);
-  const GifImageDesc& d = image.ImageDesc;
-  for (int y = 0; y < d.Height; ++y) {
-    const GifByteType* src = image.RasterBits + size_t(y) * size_t(d.Width);
-    uint8_t* dst = &out.pixels[(size_t(y + d.Top) * out.width + size_t(d.Left)) * 4];
-    for (int x = 0; x < d.Width; ++x) std::memcpy(dst + x * 4, &table[src[x]], 4);
-  }
+  const bool ok = DGifSlurp(gif) == GIF_OK && expandFirstImage(gif, &out);
   DGifCloseFile(gif, &error);
+  if (!ok) throw std::runtime_error("giflib failed");
   return out;
 }
 

@@ -26,7 +26,7 @@ std::vector<uint8_t> readFile(const std::string& path) {
 }
 
 void row(const char* what, double ours, const char* baseline, double theirs) {
-  std::printf("%-34s %9.1f ms  %-22s %9.1f ms  %6.2f\n", what, ours * 1e3, baseline, theirs * 1e3,
+  std::printf("%-40s %9.1f ms  %-18s %9.1f ms  %6.2f\n", what, ours * 1e3, baseline, theirs * 1e3,
               ours / theirs);
 }
 
@@ -50,7 +50,7 @@ double compareDecoders(const PixelFile& file, const char* libraryName,
   bench::Decoded decoded;
   const double theirs = bench::bestSeconds(kRuns, [&] { decoded = library(bytes); });
   row(file.name, ours, libraryName, theirs);
-  std::printf("%-34s %s\n", "", same(picture, decoded));
+  std::printf("%-40s %s\n", "", same(picture, decoded));
   if (!bench::decodeWithStb(bytes).pixels.empty()) {
     row(file.name, ours, "stb_image",
         bench::bestSeconds(kRuns, [&] { bench::decodeWithStb(bytes); }));
@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const bench::BenchSet set = bench::makeBenchSet(argv[1]);
-  std::printf("%-34s %12s  %-22s %12s  %6s\n", "file and work", "ours", "baseline", "theirs",
+  std::printf("%-40s %12s  %-18s %12s  %6s\n", "file and work", "ours", "baseline", "theirs",
               "ratio");
   const double pngRgb = compareDecoders({"png 8 MP rgb", pictures::Format::Png, set.pngRgb},
                                         "libpng", bench::decodeWithLibpng);
@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
   const std::string peak = "'" + self + "' --peak ";
   const long previewKb = bench::programNumber(peak + "preview '" + set.jpegBaseline + "'");
   const long fullKb = bench::programNumber(peak + "full '" + set.jpegBaseline + "'");
-  std::printf("%-34s %9.1f MB  %-22s %9.1f MB  %6.3f\n", "jpeg 24 MP baseline peak memory",
+  std::printf("%-40s %9.1f MB  %-18s %9.1f MB  %6.3f\n", "jpeg 24 MP baseline peak memory",
               double(previewKb) / 1024.0, "full decode", double(fullKb) / 1024.0,
               double(previewKb) / double(fullKb));
 

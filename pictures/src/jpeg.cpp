@@ -113,7 +113,7 @@ void decodeRows(JpegJob& job, PictureBuilder* out) {
   jpeg_start_decompress(&cinfo);
   while (cinfo.output_scanline < cinfo.output_height) {
     JSAMPROW rows[1] = {out->rowTarget(job.row.data())};
-    jpeg_read_scanlines(&cinfo, rows, 1);
+    if (jpeg_read_scanlines(&cinfo, rows, 1) != 1) throwDamaged("JPEG rows stop early");
     if (cmyk) cmykToBgra(rows[0], cinfo.output_width, cinfo.saw_Adobe_marker);
     out->addRow(rows[0]);
   }

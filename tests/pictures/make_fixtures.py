@@ -391,6 +391,16 @@ def make_gifs():
     name = "gif/data_cut_short.gif"
     save(name, whole[:len(whole) // 2])
     expect(name, side, side, {(0, 0): (noise[0],) * 3 + (255,), (95, 95): (0, 0, 0, 0)})
+    # A code the table does not have yet: decoding stops there, the rest stays transparent.
+    bits, nbits, codes = 0, 0, bytearray()
+    for code, width in ((4, 3), (1, 3), (2, 3), (3, 3), (15, 4), (0, 4), (0, 4), (5, 4)):
+        bits |= code << nbits
+        nbits += width
+    codes = bits.to_bytes((nbits + 7) // 8, "little")
+    name = "gif/code_beyond_table.gif"
+    image = b"\x2c" + struct.pack("<HHHHB", 0, 0, 4, 2, 0) + b"\x02" + sub_blocks(codes)
+    save(name, gif_file(4, 2, image, palette))
+    expect(name, 4, 2, {(0, 0): opaque(GREEN), (1, 0): opaque(BLUE), (2, 0): opaque(WHITE), (3, 0): (0, 0, 0, 0), (0, 1): (0, 0, 0, 0)})
     name = "gif/no_image.gif"
     save(name, gif_file(PW, PH, b"", palette))
     expect_error(name, "damaged")

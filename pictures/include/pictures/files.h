@@ -5,7 +5,8 @@
 //   pictures::Metafile emf = pictures::loadMetafile(path);       // then GDI plays emf.bytes
 //
 // Every function throws PictureError: missing file, unreadable, unsupported extension, damaged
-// or too large; what() is the text for the user.
+// or too large; what() is the text for the user. The preview loads with its box and takes the
+// size label from probePictureSize (the header only), so it never decodes at full size.
 #pragma once
 
 #include <string>
@@ -17,8 +18,9 @@ namespace pictures {
 
 Size probePictureSize(const std::string& path);
 
-// BMP, JPEG, GIF and PNG files. With a box, the picture is decoded once and shrunk on the way:
-// JPEGs at the smallest libjpeg scale that still covers the box, memory bounded by the box.
+// BMP, JPEG, GIF and PNG files. With a box, the picture is decoded once and shrunk on the way;
+// JPEGs decode at the smallest libjpeg scale that still covers the box, and a baseline JPEG
+// needs memory for the box only, not for the picture.
 Picture loadPicture(const std::string& path, const Fit& fit = {});
 
 // WMF and EMF files, checked record by record before GDI sees them.
