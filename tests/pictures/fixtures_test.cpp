@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <ostream>
 #include <sstream>
 
 #include "pictures/files.h"
@@ -14,6 +15,9 @@ struct Case {
   std::string file;
   std::string line;
 };
+
+// Shown by file name in test listings, not as raw bytes.
+void PrintTo(const Case& c, std::ostream* os) { *os << c.file; }
 
 std::vector<Case> cases() {
   std::vector<Case> all;
