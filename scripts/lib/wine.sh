@@ -9,12 +9,16 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 WINE_DESKTOP_SIZE=${WINE_DESKTOP_SIZE:-1024x768}
 
-# Starts a private Xvfb when asked to (or when there is no display) and exports DISPLAY.
+# Starts a private Xvfb unless one of ours already serves the display, and exports DISPLAY.
+# A server killed without cleaning up leaves its lock and socket behind; those are cleared.
 wine_start_xvfb() {
   local n=${WALLPAPER_XVFB_DISPLAY:-97}
-  if [ ! -e "/tmp/.X11-unix/X$n" ]; then
+  local lock=/tmp/.X$n-lock socket=/tmp/.X11-unix/X$n pid=""
+  [ -f "$lock" ] && pid=$(tr -dc '0-9' <"$lock")
+  if [ -z "$pid" ] || ! kill -0 "$pid" 2>/dev/null; then
+    rm -f "$lock" "$socket"
     Xvfb ":$n" -screen 0 "${WINE_DESKTOP_SIZE}x24" -nolisten tcp >/dev/null 2>&1 &
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    for _ in $(seq 100); do [ -e "$socket" ] && break; sleep 0.1; done
   fi
   export DISPLAY=":$n"
 }

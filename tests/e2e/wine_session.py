@@ -33,7 +33,8 @@ def start_wine():
                             stderr=subprocess.DEVNULL)
     atexit.register(stop_wine)
     # The desktop's taskbar: once it is there, programs started next join this desktop.
-    Driver().wait_window(prefix="", cls="Shell_TrayWnd")
+    # The first start on a new display or prefix can take a while (fonts, services).
+    Driver().wait_window(prefix="", cls="Shell_TrayWnd", timeout_ms=90000)
 
 
 def stop_wine():
